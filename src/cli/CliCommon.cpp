@@ -1,0 +1,165 @@
+#include "cli/CliCommon.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <iostream>
+#include <system_error>
+
+#include "data/DocumentSetup.h"
+
+namespace fs = std::filesystem;
+
+namespace lumaret::cli {
+
+ArgParser::ArgParser(const std::vector<std::string>& args, std::vector<std::string> valueOptions,
+                     std::vector<std::string> flagOptions) {
+  auto isIn = [](const std::vector<std::string>& list, const std::string& s) {
+    return std::find(list.begin(), list.end(), s) != list.end();
+  };
+  bool onlyPaths = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (onlyPaths || a.empty() || a[0] != '-' || a == "-") {
+      positionals_.push_back(a);
+      continue;
+    }
+    if (a == "--") {
+      onlyPaths = true;
+      continue;
+    }
+    std::string name = a, value;
+    bool hasInlineValue = false;
+    if (auto eq = a.find('='); a.rfind("--", 0) == 0 && eq != std::string::npos) {
+      name = a.substr(0, eq);
+      value = a.substr(eq + 1);
+      hasInlineValue = true;
+    }
+    auto takeValue = [&]() -> std::string {
+      if (hasInlineValue) return value;
+      if (i + 1 >= args.size()) throw UsageError{"option " + name + " needs a value"};
+      return args[++i];
+    };
+    if (name == "--settings-dir") {
+      common_.settingsDir = takeValue();
+    } else if (name == "--config-folder") {
+      common_.configFolder = takeValue();
+    } else if (name == "--keep-going" && !hasInlineValue) {
+      common_.keepGoing = true;
+    } else if ((name == "-q" || name == "--quiet") && !hasInlineValue) {
+      common_.quiet = true;
+    } else if (isIn(valueOptions, name)) {
+      options_.emplace_back(name, takeValue());
+    } else if (isIn(flagOptions, name) && !hasInlineValue) {
+      options_.emplace_back(name, "");
+    } else {
+      throw UsageError{"unknown option " + a};
+    }
+  }
+}
+
+bool ArgParser::Has(const std::string& option) const {
+  return std::any_of(options_.begin(), options_.end(), [&](const auto& o) { return o.first == option; });
+}
+
+std::vector<std::string> ArgParser::Values(const std::string& option) const {
+  std::vector<std::string> out;
+  for (const auto& o : options_)
+    if (o.first == option) out.push_back(o.second);
+  return out;
+}
+
+std::string ArgParser::Value(const std::string& option, const std::string& fallback) const {
+  std::string v = fallback;
+  for (const auto& o : options_)
+    if (o.first == option) v = o.second;
+  return v;
+}
+
+void StderrMessages::Show(const std::string& text, const std::string& caption) {
+  ++shownCount;
+  std::cerr << caption << ": " << text << '\n';
+}
+
+bool StderrMessages::Ask(const std::string& text, const std::string& caption) {
+  std::cerr << caption << ": " << text << " (answered yes)\n";
+  return true;
+}
+
+void StderrStatus::Status(const std::string& text) {
+  if (!quiet_) std::cerr << text << '\n';
+}
+
+std::string Absolute(const std::string& path) {
+  std::error_code ec;
+  fs::path p = fs::absolute(path, ec);
+  return ec ? path : p.lexically_normal().string();
+}
+
+namespace {
+
+bool IsPatternFileName(const std::string& name) {
+  static const char* const kExtensions[] = {".msi", ".MSI", ".pln", ".PLN", ".cm", ".CM"};
+  for (const char* ext : kExtensions) {
+    const std::string e = ext;
+    if (name.size() > e.size() && name.compare(name.size() - e.size(), e.size(), e) == 0) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::vector<std::string> ExpandPatternPaths(const std::vector<std::string>& args) {
+  std::vector<std::string> out;
+  for (const std::string& arg : args) {
+    const std::string abs = Absolute(arg);
+    std::error_code ec;
+    if (!fs::is_directory(abs, ec)) {
+      out.push_back(abs);
+      continue;
+    }
+    std::vector<std::string> found;
+    for (auto it = fs::recursive_directory_iterator(abs, fs::directory_options::skip_permission_denied, ec);
+         !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
+      if (it->is_regular_file(ec) && IsPatternFileName(it->path().filename().string()))
+        found.push_back(it->path().string());
+    }
+    std::sort(found.begin(), found.end());
+    out.insert(out.end(), found.begin(), found.end());
+  }
+  return out;
+}
+
+void InitialiseForCli(data::CTessalyUnitDoc& doc, const CommonOptions& options) {
+  data::DocumentFolders folders;
+  folders.programFolder = data::FindProgramFolder();
+  folders.workingFolder = options.settingsDir.empty() ? fs::current_path().string() : Absolute(options.settingsDir);
+  folders.configFolder = options.configFolder.empty() ? "" : Absolute(options.configFolder);
+  data::InitialiseDocument(doc, folders);
+}
+
+Progress::Progress(std::string label, std::size_t total, bool quiet)
+    : label_(std::move(label)), total_(total), enabled_(!quiet && total > 50 && isatty(STDERR_FILENO)) {}
+
+Progress::~Progress() {
+  if (enabled_ && lastPercent_ >= 0) std::cerr << '\n';
+}
+
+void Progress::Step(std::size_t done) {
+  if (!enabled_ || total_ == 0) return;
+  const int percent = static_cast<int>(done * 100 / total_);
+  if (percent == lastPercent_) return;
+  lastPercent_ = percent;
+  const int width = 40;
+  const int filled = percent * width / 100;
+  std::cerr << '\r' << label_ << " [" << std::string(filled, '#') << std::string(width - filled, ' ') << "] "
+            << percent << "% (" << done << '/' << total_ << ')' << std::flush;
+}
+
+std::vector<Command>& CommandTable() {
+  static std::vector<Command> table;
+  return table;
+}
+
+}  // namespace lumaret::cli

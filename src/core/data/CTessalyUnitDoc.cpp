@@ -1,0 +1,35 @@
+#include "data/CTessalyUnitDoc.h"
+
+namespace lumaret::data {
+
+std::string ToKey(const std::string& path) {
+  std::string key = path;
+  for (char& c : key) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return key;
+}
+
+PatternFile& CTessalyUnitDoc::LookUpOrCreate(const std::string& fullPath) {
+  const std::string key = ToKey(fullPath);
+  auto [it, inserted] = patterns.try_emplace(key);
+  return it->second;
+}
+
+PatternFile* CTessalyUnitDoc::Find(const std::string& key) {
+  auto it = patterns.find(key);
+  return it == patterns.end() ? nullptr : &it->second;
+}
+
+const PatternFile* CTessalyUnitDoc::Find(const std::string& key) const {
+  auto it = patterns.find(key);
+  return it == patterns.end() ? nullptr : &it->second;
+}
+
+void CTessalyUnitDoc::Remove(const std::string& key) {
+  patterns.erase(key);
+  currentSelection.clear();
+  secondKeys.clear();
+}
+
+}  // namespace lumaret::data

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "data/PatternPoint.h"
+#include "data/PerformanceResult.h"
+
+namespace lumaret::data {
+
+inline constexpr int kNameFieldCount = 15;
+
+// Indices of the name fields that classify a cut.
+inline constexpr int kFieldPolarization = 7;  // "v90", "p45", "m45" ...
+inline constexpr int kFieldCut = 8;           // "e", "h", "msi"
+inline constexpr int kFieldComponent = 9;     // "co", "cr"
+inline constexpr int kFieldPortMode = 13;     // "td"
+
+using PointSequence = std::vector<PatternPoint>;
+
+// A contiguous run of a record's points forming one cut.
+struct PatternCut {
+  std::size_t first = 0;  // position of the first point in the record's sequence
+  std::size_t count = 0;
+};
+
+// One loaded pattern file.
+struct PatternFile {
+  std::string key;       // full path, lower-cased; the record's key in the set
+  std::string path;      // full path as given
+  std::string fileName;  // last path component, extension included
+  std::array<std::string, kNameFieldCount> nameFields;
+  PointSequence points;
+  std::optional<PointSequence> secondPoints;  // backup of rotate-selection; no reader fills it
+  PerformanceResult result;
+  float line2Value = 0.0f;  // MHz for a combined file, dBi (directivity) for exact data
+  std::array<std::uint8_t, 3> switches{1, 1, 0};
+  std::int32_t headerCount = 0;
+
+  // Set by the reader when this file carried no gain line: its gain comes from the
+  // gain-level files of its folder.
+  bool readWithoutGain = false;
+  // Header lines of a combined file other than the two block headers, in file order,
+  // as (keyword as written, value).
+  std::vector<std::pair<std::string, std::string>> declaredHeader;
+  // In automatic side-lobe mode: the (start, end) ranges the SS list was computed for.
+  std::vector<std::pair<std::string, std::string>> ssRangesUsed;
+
+  bool IsCombined() const { return nameFields[kFieldCut] == "msi"; }
+};
+
+// The document's loaded files, ordered by key (ascending byte order).
+using PatternSet = std::map<std::string, PatternFile>;
+
+}  // namespace lumaret::data

@@ -1,0 +1,71 @@
+#include "data/SettingsStore.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "support/TempDir.h"
+
+namespace fs = std::filesystem;
+using lumaret::data::CSettingsStore;
+using lumaret::data::PrepareSettingsStore;
+
+namespace {
+
+std::string Slurp(const fs::path& p) {
+  std::ifstream in(p);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace
+
+TEST(SettingsStore, WriteThenReadRoundTripsAndCreatesMissingElements) {
+  lumaret::test::TempDir dir;
+  CSettingsStore store((dir.path() / "Config.xml").string());
+  EXPECT_EQ(store.Read("IDC_EDIT_HBWXdB", "IDD_DIALOG_H_SETUP"), "");  // no file yet
+  ASSERT_TRUE(store.Write("12.5", "IDC_EDIT_HBWXdB", "IDD_DIALOG_H_SETUP"));
+  ASSERT_TRUE(store.Write("中文 & <tags>", "IDC_EDIT_OPEN_CONFIG", "IDD_DIALOG_OPEN_CONFIG"));
+  EXPECT_EQ(store.Read("IDC_EDIT_HBWXdB", "IDD_DIALOG_H_SETUP"), "12.5");
+  EXPECT_EQ(store.Read("IDC_EDIT_OPEN_CONFIG", "IDD_DIALOG_OPEN_CONFIG"), "中文 & <tags>");
+  EXPECT_EQ(store.Read("IDC_MISSING", "IDD_DIALOG_H_SETUP"), "");
+  EXPECT_EQ(store.Read("IDC_EDIT_HBWXdB", "IDD_MISSING"), "");
+  // Values are kept as plain text, readable by a person.
+  EXPECT_NE(Slurp(dir.path() / "Config.xml").find("value=\"12.5\""), std::string::npos);
+  EXPECT_FALSE(fs::exists(dir.path() / "Config.xml.tmp"));
+}
+
+TEST(SettingsStore, BrokenFileIsMovedAsideNeverOverwritten) {
+  lumaret::test::TempDir dir;
+  const fs::path path = dir.path() / "Config.xml";
+  std::ofstream(path) << "<ConfigApp><IDD_X><IDC_Y value=\"1\"></ConfigApp";  // not well-formed
+  CSettingsStore store(path.string());
+  EXPECT_EQ(store.Read("IDC_Y", "IDD_X"), "");
+  ASSERT_TRUE(store.Write("2", "IDC_Y", "IDD_X"));
+  EXPECT_EQ(store.Read("IDC_Y", "IDD_X"), "2");
+  int aside = 0;
+  for (const auto& e : fs::directory_iterator(dir.path()))
+    if (e.path().filename().string().rfind("Config.xml.bad-", 0) == 0) {
+      ++aside;
+      EXPECT_NE(Slurp(e.path()).find("IDC_Y value=\"1\""), std::string::npos);
+    }
+  EXPECT_EQ(aside, 1);
+}
+
+TEST(SettingsStore, PrepareCopiesShippedDefaultOrReplacesBrokenStore) {
+  lumaret::test::TempDir dir;
+  const std::string shipped = std::string(LUMARET_SOURCE_DIR) + "/Config File/Config.xml";
+  const std::string path = PrepareSettingsStore(dir.path().string(), shipped);
+  CSettingsStore store(path);
+  EXPECT_EQ(store.Read("IDC_EDIT_THP_XDB", "IDD_DIALOG_H_SETUP"), "3,10");
+  EXPECT_EQ(store.Read("ID_UNITARY", "ID_MENU"), "FALSE");
+  EXPECT_EQ(store.Read("IDC_EDIT_72", "IDD_DIALOG_V_SETUP"), "20");
+
+  store.Write("7", "IDC_EDIT_HBWXdB", "IDD_DIALOG_H_SETUP");
+  PrepareSettingsStore(dir.path().string(), shipped);  // a good store is kept as it is
+  EXPECT_EQ(store.Read("IDC_EDIT_HBWXdB", "IDD_DIALOG_H_SETUP"), "7");
+
+  std::ofstream(path, std::ios::trunc) << "garbage";
+  PrepareSettingsStore(dir.path().string(), shipped);
+  EXPECT_EQ(store.Read("IDC_EDIT_HBWXdB", "IDD_DIALOG_H_SETUP"), "10");
+}
