@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+#include "data/CTessalyUnitDoc.h"
+
+namespace lumaret::data {
+
+// Runs, for the record under the key, every stage its cut kind needs whose stage-done flag
+// is clear. Does nothing when the key is absent.
+void AnalyseOneFile(CTessalyUnitDoc& doc, const std::string& key);
+// analyse-one-file for every key of the current selection, in the selection's order.
+void AnalyseSelection(CTessalyUnitDoc& doc);
+// Every record of the set in key order, skipping records without points.
+void AnalyseAllLoadedFiles(CTessalyUnitDoc& doc);
+
+}  // namespace lumaret::data

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+#include "data/CTessalyUnitDoc.h"
+
+namespace lumaret::data {
+
+// Port number of a file: the decimal number formed by the digits that end the head (the
+// part of the file name before its first underscore); 0 when the head ends in no digit.
+int PortNumber(const std::string& keyOrPath);
+
+// Partner keys, formed from the key by text replacement; the partner need not be loaded.
+std::string PolarPartner(const std::string& key);  // co <-> cr (and +45 <-> -45)
+std::string CutPartner(const std::string& key);    // e <-> h
+// The other slant polarization of the paired port; reads name field 13 ("td" mode) of the
+// record under the key when it is loaded.
+std::string SlantPartner(const CTessalyUnitDoc& doc, const std::string& key);
+
+// Adds the key and, as the association switches say, its loaded partners to the current
+// selection and the second key list.
+void ExpandSelection(CTessalyUnitDoc& doc, const std::string& key);
+
+// Turns one association switch on or off with its interplay (no association clears the
+// three others; any of them clears no association).
+enum class AssociationSwitch { None, Polar, Cut, Slant };
+void SetAssociation(AssociationSwitches& switches, AssociationSwitch which, bool on);
+
+}  // namespace lumaret::data
