@@ -1,0 +1,111 @@
+#include "data/DataLine.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace lumaret::data {
+namespace {
+
+bool IsWhiteSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+std::string_view SkipWhiteSpace(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && IsWhiteSpace(text[i])) ++i;
+  return text.substr(i);
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// from_chars reports both overflow and underflow as out of range. The value underflowed
+// when its exponent is negative or its mantissa has no non-zero digit before the point.
+bool IsUnderflow(std::string_view number) {
+  const std::size_t e = number.find_first_of("eE");
+  if (e != std::string_view::npos && e + 1 < number.size() && number[e + 1] == '-') return true;
+  for (char c : number.substr(0, e)) {
+    if (c == '.') return true;
+    if (c >= '1' && c <= '9') return false;
+  }
+  return true;
+}
+
+bool ToFloat(double value, float& out) {
+  if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max()) return false;
+  out = static_cast<float>(value);
+  return true;
+}
+
+}  // namespace
+
+std::vector<std::string_view> SplitLines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.push_back(line);
+    start = next;
+  }
+  return lines;
+}
+
+double LeadingNumber(std::string_view text) {
+  text = SkipWhiteSpace(text);
+  bool negative = false;
+  if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+    negative = text.front() == '-';
+    text.remove_prefix(1);
+  }
+  // from_chars would accept a second sign; the usual conversion does not.
+  if (text.empty() || text.front() == '+' || text.front() == '-') return 0.0;
+  double value = 0.0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error == std::errc::result_out_of_range) {
+    const std::string_view number(text.data(), static_cast<std::size_t>(end - text.data()));
+    value = IsUnderflow(number) ? 0.0 : std::numeric_limits<double>::infinity();
+  } else if (error != std::errc()) {
+    value = 0.0;
+  }
+  return negative ? -value : value;
+}
+
+std::int32_t LeadingInteger(std::string_view text) {
+  text = SkipWhiteSpace(text);
+  bool negative = false;
+  if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+    negative = text.front() == '-';
+    text.remove_prefix(1);
+  }
+  std::int64_t value = 0;
+  constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
+  for (char c : text) {
+    if (!IsDigit(c)) break;
+    value = std::min<std::int64_t>(value * 10 + (c - '0'), kLimit);
+  }
+  if (negative) return static_cast<std::int32_t>(-value);
+  return static_cast<std::int32_t>(std::min<std::int64_t>(value, kLimit - 1));
+}
+
+bool ParseDataLine(std::string_view line, float& first, float& second) {
+  std::size_t start = 0;
+  while (start < line.size() && (line[start] == ' ' || line[start] == '\t')) ++start;
+  line = line.substr(start);
+  std::size_t separator = line.find_first_of(" \t");
+  if (separator == std::string_view::npos) separator = line.find(',');
+  if (separator == std::string_view::npos) return false;
+  float angle = 0.0f;
+  float level = 0.0f;
+  if (!ToFloat(LeadingNumber(line.substr(0, separator)), angle)) return false;
+  if (!ToFloat(LeadingNumber(line.substr(separator + 1)), level)) return false;
+  first = angle;
+  second = level;
+  return true;
+}
+
+}  // namespace lumaret::data

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace lumaret::data {
+
+// Text helpers shared by the pattern, gain-level and envelope readers.
+
+// Splits a file's text into lines at "\n". A carriage return at the end of a line is
+// removed; a last line without a line break is included; a text ending with "\n" gives
+// no empty line after it. The views point into `text`.
+std::vector<std::string_view> SplitLines(std::string_view text);
+
+// The usual decimal conversion of the leading number of a text, independent of the
+// locale: leading white space is skipped, an optional sign, then digits with an optional
+// fraction and exponent; conversion stops at the first character that cannot continue the
+// number. Returns 0 when there is no number, +-infinity when the value overflows a
+// double, NaN for "nan", and 0 (with its sign) when it underflows.
+double LeadingNumber(std::string_view text);
+
+// The integer at the start of a text (leading white space and a sign allowed), 0 when
+// there is none; clamped to the 32-bit range.
+std::int32_t LeadingInteger(std::string_view text);
+
+// A data line: two numbers such as "0.00    0.02", "-179.5\t-25.3" or "12,-3.5".
+// Leading blanks and tabs are skipped; the line is split at its first space or tab,
+// whichever comes first, else at its first comma. Each side is converted with
+// LeadingNumber (letters read as 0). Returns false, leaving the outputs unchanged, when
+// there is no separator or either value is not finite or does not fit a 32-bit float.
+bool ParseDataLine(std::string_view line, float& first, float& second);
+
+}  // namespace lumaret::data

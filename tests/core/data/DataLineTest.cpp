@@ -1,0 +1,99 @@
+#include "data/DataLine.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+using lumaret::data::LeadingInteger;
+using lumaret::data::LeadingNumber;
+using lumaret::data::ParseDataLine;
+using lumaret::data::SplitLines;
+
+TEST(DataLine, SplitLinesHandlesLineEndsAndALastLineWithoutBreak) {
+  struct Case {
+    std::string text;
+    std::vector<std::string> lines;
+  };
+  const std::vector<Case> cases = {
+      {"", {}},
+      {"a", {"a"}},
+      {"a\n", {"a"}},
+      {"a\r\nb\r\n", {"a", "b"}},
+      {"a\nb", {"a", "b"}},
+      {"a\n\nb\n", {"a", "", "b"}},
+      {"a\r\n\r\nb", {"a", "", "b"}},
+      {"\n", {""}},
+      {"x\r\r\n", {"x\r"}},  // only one carriage return belongs to the line end
+  };
+  for (const Case& c : cases) {
+    const auto got = SplitLines(c.text);
+    ASSERT_EQ(got.size(), c.lines.size()) << "text: " << c.text;
+    for (std::size_t i = 0; i < got.size(); ++i) EXPECT_EQ(got[i], c.lines[i]) << "text: " << c.text;
+  }
+}
+
+TEST(DataLine, LeadingNumberFollowsTheUsualDecimalConversion) {
+  struct Case {
+    const char* text;
+    double value;
+  };
+  const Case cases[] = {
+      {"12.5", 12.5},     {"  -3.25dB", -3.25}, {"+7", 7},       {"\t1e3x", 1000},
+      {".5", 0.5},        {"5.", 5},            {"1e", 1},       {"abc", 0},
+      {"", 0},            {"-", 0},             {"--5", 0},      {"+-5", 0},
+      {"17.5 dBi", 17.5}, {"1e-400", 0},        {"0,5", 0},      {"1845\r", 1845},
+  };
+  for (const Case& c : cases) EXPECT_DOUBLE_EQ(LeadingNumber(c.text), c.value) << c.text;
+  EXPECT_TRUE(std::isinf(LeadingNumber("1e400")));
+  EXPECT_LT(LeadingNumber("-1e400"), 0);
+  EXPECT_TRUE(std::isnan(LeadingNumber("nan")));
+}
+
+TEST(DataLine, LeadingIntegerStopsAtTheFirstNonDigitAndClamps) {
+  EXPECT_EQ(LeadingInteger(" 360 points"), 360);
+  EXPECT_EQ(LeadingInteger("-12.9"), -12);
+  EXPECT_EQ(LeadingInteger("GAIN"), 0);
+  EXPECT_EQ(LeadingInteger("99999999999999999999"), 2147483647);
+  EXPECT_EQ(LeadingInteger("-99999999999999999999"), -2147483647 - 1);
+}
+
+TEST(DataLine, ParseDataLineSplitsAtTheFirstBlankElseComma) {
+  struct Case {
+    const char* line;
+    bool ok;
+    float angle;
+    float level;
+  };
+  const Case cases[] = {
+      {"270 12.5", true, 270.0f, 12.5f},
+      {"  0.00    0.02", true, 0.0f, 0.02f},  // right-aligned, padded columns
+      {"\t-179.5\t-25.25", true, -179.5f, -25.25f},
+      {"12,-3.5", true, 12.0f, -3.5f},
+      {"1.5, 2.5", true, 1.5f, 2.5f},  // a space before any comma wins
+      {"10 abc", true, 10.0f, 0.0f},   // letters read as 0
+      {"abc def", true, 0.0f, 0.0f},
+      {"3 ", true, 3.0f, 0.0f},
+      {"", false, 0, 0},
+      {"   ", false, 0, 0},
+      {"HORIZONTAL", false, 0, 0},
+      {"42", false, 0, 0},
+      {"1e39 5", false, 0, 0},  // does not fit a float
+      {"5 1e400", false, 0, 0},
+      {"inf 1", false, 0, 0},
+      {"1 nan", false, 0, 0},
+  };
+  for (const Case& c : cases) {
+    float angle = -1.0f;
+    float level = -1.0f;
+    EXPECT_EQ(ParseDataLine(c.line, angle, level), c.ok) << c.line;
+    if (c.ok) {
+      EXPECT_FLOAT_EQ(angle, c.angle) << c.line;
+      EXPECT_FLOAT_EQ(level, c.level) << c.line;
+    } else {
+      EXPECT_EQ(angle, -1.0f) << c.line;
+      EXPECT_EQ(level, -1.0f) << c.line;
+    }
+  }
+}
