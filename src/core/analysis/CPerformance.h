@@ -24,7 +24,8 @@ class CPerformance {
 
   // Peak of the samples with min(a,b) <= angle <= max(a,b). The best sample starts as the
   // first sample of the whole cut; a flat top reports the mean angle of its samples.
-  void GetWindowMax(const PointSequence& cut, float a, float b, float& level, float& angle) const;
+  // The bounds are compared as given (a float bound converts exactly).
+  void GetWindowMax(const PointSequence& cut, double a, double b, float& level, float& angle) const;
 
   // Level at the angle (exact sample or straight line between neighbours); level is left
   // unchanged when the angle lies below the first or beyond the last sample.
