@@ -11,6 +11,7 @@
 #include "data/PatternFile.h"
 #include "data/SettingsStore.h"
 #include "data/UserMessages.h"
+#include "processing/ProcessingState.h"
 
 namespace lumaret::data {
 
@@ -74,6 +75,9 @@ class CTessalyUnitDoc {
   std::array<std::string, 6> testDescription;
 
   CSettingsStore settings;
+
+  // Rotation history, level-adjustment settings and the pattern-drag history.
+  processing::ProcessingState processing;
 
  private:
   UserMessages* messages_;

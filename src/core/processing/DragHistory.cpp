@@ -1,0 +1,60 @@
+#include "processing/DragHistory.h"
+
+#include "processing/MainPolarization.h"
+
+namespace lumaret::processing {
+
+namespace {
+
+// Puts the snapshot at the index back and analyses the file again, so that the results
+// always describe the samples on screen.
+void Restore(data::CTessalyUnitDoc& doc, data::PatternFile& file, std::size_t index) {
+  file.points = doc.processing.dragSnapshots[index];
+  Reanalyse(doc, file);
+}
+
+}  // namespace
+
+void BeginDrag(data::CTessalyUnitDoc& doc, const std::vector<std::string>& displayedKeys) {
+  data::PatternFile* file = FirstLoaded(doc, displayedKeys);
+  if (!file) return;
+  ProcessingState& s = doc.processing;
+  if (s.dragIndex >= 0 && s.dragSnapshots.size() > static_cast<std::size_t>(s.dragIndex) + 1)
+    s.dragSnapshots.resize(static_cast<std::size_t>(s.dragIndex) + 1);
+  s.dragSnapshots.push_back(file->points);
+  s.dragIndex = -1;
+}
+
+bool UndoDrag(data::CTessalyUnitDoc& doc, const std::vector<std::string>& displayedKeys) {
+  data::PatternFile* file = FirstLoaded(doc, displayedKeys);
+  ProcessingState& s = doc.processing;
+  if (!file || s.dragSnapshots.empty()) return false;
+  if (s.dragIndex == -1) {
+    s.dragSnapshots.push_back(file->points);
+    s.dragIndex = static_cast<std::int32_t>(s.dragSnapshots.size()) - 2;
+  } else if (s.dragIndex > 0) {
+    --s.dragIndex;
+  } else {
+    return false;
+  }
+  Restore(doc, *file, static_cast<std::size_t>(s.dragIndex));
+  return true;
+}
+
+bool RedoDrag(data::CTessalyUnitDoc& doc, const std::vector<std::string>& displayedKeys) {
+  data::PatternFile* file = FirstLoaded(doc, displayedKeys);
+  ProcessingState& s = doc.processing;
+  // Index -1 means nothing has been undone since the last drag: there is nothing to redo.
+  if (!file || s.dragIndex < 0 || static_cast<std::size_t>(s.dragIndex) + 1 >= s.dragSnapshots.size())
+    return false;
+  ++s.dragIndex;
+  Restore(doc, *file, static_cast<std::size_t>(s.dragIndex));
+  return true;
+}
+
+void ResetDragHistory(data::CTessalyUnitDoc& doc) {
+  doc.processing.dragSnapshots.clear();
+  doc.processing.dragIndex = -1;
+}
+
+}  // namespace lumaret::processing

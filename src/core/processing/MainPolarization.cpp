@@ -1,0 +1,59 @@
+#include "processing/MainPolarization.h"
+
+#include <cstdlib>
+
+#include "data/AnalysisDriver.h"
+#include "data/FileAssociation.h"
+#include "data/StageFlags.h"
+
+namespace lumaret::processing {
+
+namespace {
+
+// Leading-number conversion; text that is not a number gives 0.
+float TextToFloat(const std::string& text) { return static_cast<float>(std::strtod(text.c_str(), nullptr)); }
+
+}  // namespace
+
+const data::PatternFile* MainPolarizationFile(const data::CTessalyUnitDoc& doc, const data::PatternFile& file,
+                                              data::UserMessages* messages) {
+  const std::string& component = file.nameFields[data::kFieldComponent];
+  if (component == "co") return &file;
+  if (component != "cr") return nullptr;
+  const data::PatternFile* partner = doc.Find(data::PolarPartner(file.key));
+  if (!partner && messages) messages->Show(kNoMainPolarizationMessage);
+  return partner;
+}
+
+PeakAndNominal FindPeakAndNominal(const data::CTessalyUnitDoc& doc, const data::PatternFile& file,
+                                  data::UserMessages* messages) {
+  PeakAndNominal out;
+  const data::PatternFile* main = MainPolarizationFile(doc, file, messages);
+  if (!main) return out;
+  const std::string& cut = main->nameFields[data::kFieldCut];
+  if (cut == "e") {
+    out.peak = main->result.vmax.fDeg;
+    out.nominal = TextToFloat(main->nameFields[10]);
+  } else if (cut == "h") {
+    out.peak = main->result.hpeak.fDeg;
+    out.nominal = TextToFloat(main->nameFields[11]);
+  }
+  return out;
+}
+
+float ReferenceMaximumLevel(const data::CTessalyUnitDoc& doc, const data::PatternFile& file,
+                            data::UserMessages* messages) {
+  const data::PatternFile* main = MainPolarizationFile(doc, file, messages);
+  if (!main) return 0.0f;
+  const std::string& cut = main->nameFields[data::kFieldCut];
+  if (cut == "e") return main->result.vmax.fMag;
+  if (cut == "h") return main->result.hpeak.fMag;
+  return 0.0f;
+}
+
+void Reanalyse(data::CTessalyUnitDoc& doc, data::PatternFile& file) {
+  data::ClearAfterRotation(file.result);
+  data::AnalyseOneFile(doc, file.key);
+}
+
+}  // namespace lumaret::processing

@@ -1,0 +1,67 @@
+#include "processing/Rotation.h"
+
+#include <cstdlib>
+
+#include "analysis/CPerformance.h"
+
+namespace lumaret::processing {
+
+void ConfirmRotationDialog(data::CTessalyUnitDoc& doc, RotationMode mode, const std::string& targetText,
+                           const std::string& angleText) {
+  RotationSettings& s = doc.processing.rotation;
+  s.targetDirection = static_cast<float>(std::strtod(targetText.c_str(), nullptr));
+  s.rotationAngle = static_cast<float>(std::strtod(angleText.c_str(), nullptr));
+  s.mode = mode;
+}
+
+float RotationDelta(const RotationSettings& settings, const PeakAndNominal& p) {
+  switch (settings.mode) {
+    case RotationMode::ToZero: return -p.peak;
+    case RotationMode::ToDirection: return settings.targetDirection - p.peak;
+    case RotationMode::ToNominal: return p.nominal - p.peak;
+    case RotationMode::ByAngle: return settings.rotationAngle;
+    case RotationMode::NonRotate: break;
+  }
+  return 0.0f;
+}
+
+void RotateFileBy(data::CTessalyUnitDoc& doc, data::PatternFile& file, float delta) {
+  const analysis::CPerformance perf;
+  perf.RotateCut(file.points, delta);  // wraps into [-179.5, 180] and sorts
+  Reanalyse(doc, file);
+}
+
+std::string RotateWithHistory(data::CTessalyUnitDoc& doc) {
+  data::PatternFile* file = FirstLoaded(doc, doc.currentSelection);
+  if (!file) return "";
+  ProcessingState& state = doc.processing;
+  file->switches[2] = 0;
+  if (state.historyPosition >= 0 && state.pointHistory.size() > static_cast<std::size_t>(state.historyPosition))
+    state.pointHistory.resize(static_cast<std::size_t>(state.historyPosition));
+  state.pointHistory.push_back(file->points);
+  state.historyPosition = -1;
+
+  if (state.rotation.mode == RotationMode::NonRotate) {
+    file->points = state.pointHistory.front();  // the state before the first rotation
+    Reanalyse(doc, *file);
+  } else {
+    const float delta = RotationDelta(state.rotation, FindPeakAndNominal(doc, *file, &doc.Messages()));
+    RotateFileBy(doc, *file, delta);
+  }
+  return file->key;
+}
+
+void RotateSelection(data::CTessalyUnitDoc& doc) {
+  const RotationSettings& settings = doc.processing.rotation;
+  for (const std::string& key : doc.currentSelection) {
+    data::PatternFile* file = doc.Find(key);
+    if (!file) continue;
+    file->switches[2] = 1;
+    file->secondPoints = file->points;
+    if (settings.mode == RotationMode::NonRotate) return;
+    const float delta = RotationDelta(settings, FindPeakAndNominal(doc, *file, &doc.Messages()));
+    for (data::PatternPoint& p : file->points) p.fDeg += delta;
+  }
+}
+
+}  // namespace lumaret::processing
