@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+#include "data/CTessalyUnitDoc.h"
+#include "exports/ExportContext.h"
+
+namespace lumaret::exports {
+
+// Writes the record under the key as exact data (every point, as stored) to the output
+// path. Returns 1 on success; 0 when the key is not loaded or the file cannot be
+// written, after "Failed to save the file: <path> (<reason>)".
+int SaveExactData(data::CTessalyUnitDoc& doc, const std::string& key, const std::string& outputPath,
+                  WriteOutcome* outcome = nullptr);
+
+// The exact-data text of a record.
+std::string ExactDataText(const data::PatternFile& record);
+
+// The "Save as" walk: every record, in key order, is written to the path text followed
+// directly by the last component of the record's path (a typed folder is used as typed).
+// An empty path text shows "Configured path can not be empty！" and returns false
+// without writing; otherwise true (failures are reported and noted in the outcome).
+bool SaveAllAsExactData(data::CTessalyUnitDoc& doc, const std::string& pathText, WriteOutcome& outcome);
+
+}  // namespace lumaret::exports

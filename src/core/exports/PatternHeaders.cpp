@@ -1,0 +1,59 @@
+#include "exports/PatternHeaders.h"
+
+#include "data/FileAssociation.h"
+#include "exports/DataSection.h"
+#include "exports/NameCodes.h"
+#include "exports/OutputFile.h"
+
+namespace lumaret::exports {
+
+std::string GainLine(float gain, const std::string& unit, HeaderDialect dialect) {
+  double value = gain;
+  if (dialect != HeaderDialect::TmvMsi && unit.find("dBd") != std::string::npos) value = gain - 2.15;
+  const std::string valueText = Format("%0.2f", value);
+  if (dialect == HeaderDialect::Pln) return "GAIN\t" + valueText + " " + unit + "\r\n";
+  return "GAIN " + valueText + "  " + unit + "\r\n";
+}
+
+std::string TiltLine(const std::string& tiltMethod, HeaderDialect dialect) {
+  const std::string gap = dialect == HeaderDialect::TmvMsi ? " " : "\t";
+  if (tiltMethod == "None") return "TILT\r\n";
+  if (tiltMethod == "Electrical") return "TILT" + gap + "ELECTRICAL\r\n";
+  if (tiltMethod == "Mechanical") return "TILT" + gap + "MACHANICAL\r\n";
+  return "";
+}
+
+std::string CommentLine(const CalendarDate& date, const std::string& description, const std::string& tiltText) {
+  // Precision pads an integer with zeros: day and month take two digits, the year four.
+  return Format("COMMENT DATE %.2d.%.2d.%.4d %s system Lever position %s deg\r\n", date.day, date.month, date.year,
+                description.c_str(), tiltText.c_str());
+}
+
+std::string DataSections(const data::PatternFile& horizontal, const data::PatternFile& vertical) {
+  return "HORIZONTAL 360\r\n" + DataSection(horizontal.points, horizontal.result.hpeak.fMag) + "VERTICAL 360\r\n" +
+         DataSection(vertical.points, vertical.result.vmax.fMag);
+}
+
+void ForEachCutPair(data::CTessalyUnitDoc& doc,
+                    const std::function<void(data::PatternFile& horizontal, const data::PatternFile& vertical)>& visit) {
+  for (auto& [key, record] : doc.patterns) {
+    if (LowerCase(record.fileName).find("_h_co") == std::string::npos) continue;
+    const std::string partnerKey = data::CutPartner(key);
+    const data::PatternFile* partner = partnerKey.empty() ? nullptr : doc.Find(partnerKey);
+    if (partner && partner != &record) visit(record, *partner);
+  }
+}
+
+void WritePatternFile(const std::string& folder, const std::string& fileName, const data::PatternFile& horizontal,
+                      const data::PatternFile& vertical, const std::function<std::string()>& build,
+                      data::UserMessages& messages, ExportContext& context) {
+  const std::string path = folder + "/" + fileName;
+  if (horizontal.points.empty() || vertical.points.empty()) {
+    messages.Show(std::string(kFileNotWritten) + ": " + path + " (a cut has no points)");
+    context.outcome.failed.push_back(path);
+    return;
+  }
+  WriteWholeFile(path, build(), kFileNotWritten, messages, context.outcome);
+}
+
+}  // namespace lumaret::exports

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+#include "data/CTessalyUnitDoc.h"
+#include "exports/ExportContext.h"
+
+namespace lumaret::exports {
+
+// Writes one PLN file per horizontal co-polar cut with a loaded vertical partner into
+// <export folder>PLN and makes that folder the context's PLN folder. Lower-cases the
+// port extension and the polarization of every horizontal record it writes, and adds
+// every partner's frequency text to the exported frequencies (once). Returns 0.
+int ExportPlnFiles(data::CTessalyUnitDoc& doc, ExportContext& context);
+
+// The PLN writer's walk, shared with the TXT writer, which writes the same content
+// under another folder and extension. Returns the output folder.
+std::string ExportPlnContent(data::CTessalyUnitDoc& doc, ExportContext& context, const std::string& folderName,
+                             const std::string& extension);
+
+}  // namespace lumaret::exports

@@ -1,0 +1,12 @@
+#include "exports/TxtWriter.h"
+
+#include "exports/PlnWriter.h"
+
+namespace lumaret::exports {
+
+int ExportTxtFiles(data::CTessalyUnitDoc& doc, ExportContext& context) {
+  ExportPlnContent(doc, context, "TXT", ".txt");
+  return 0;
+}
+
+}  // namespace lumaret::exports
