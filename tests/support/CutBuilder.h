@@ -1,0 +1,29 @@
+#pragma once
+
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <utility>
+
+#include "data/PatternFile.h"
+
+namespace lumaret::test {
+
+// A cut from (angle, level) pairs, in the order given.
+data::PointSequence CutFromPairs(std::initializer_list<std::pair<float, float>> pairs);
+
+// A cut sampled from `first` to `last` (both included) every `step` degrees; each sample's
+// level is level(angle). Angles are computed as first + i * step, so they are exact on
+// binary-friendly steps such as 0.5 and 1.
+data::PointSequence SampledCut(double first, double last, double step, const std::function<double(double)>& level);
+
+// A smooth main beam: 0 dB at `centre`, falling as -12 (d / halfPowerWidth)^2 dB (3 dB
+// down at half the width), floored at `floorDb`.
+std::function<double(double)> GaussianBeam(double centre, double halfPowerWidth, double floorDb);
+
+// A pattern file record as the split-cut reader would leave it: the key is the
+// lower-cased path, the name fields 6 onward come from the file name's underscore parts
+// (without its extension), fields 0 to 5 from the folder name's parts.
+data::PatternFile SplitCutFile(const std::string& folder, const std::string& fileName, data::PointSequence points);
+
+}  // namespace lumaret::test
