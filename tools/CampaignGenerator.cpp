@@ -228,11 +228,15 @@ class CampaignWriter {
       text += vertical ? "VERTICAL 360\r\n" : "HORIZONTAL 360\r\n";
       const std::vector<double> levels = model_.SampleLevels({port.number, port.plus45, vertical, false, frequency},
                                                              angles_);
+      // Whole degrees only, attenuation below the largest of them.
+      std::vector<double> wholeDegrees;
       for (int degree = 0; degree < 360; ++degree) {
         const int angle = degree <= 180 ? degree : degree - 360;
-        const double level = levels[static_cast<std::size_t>(2 * angle + 359)];
-        text += Format("%0.2f %0.2f\r\n", static_cast<double>(degree), 0.0 - level);
+        wholeDegrees.push_back(levels[static_cast<std::size_t>(2 * angle + 359)]);
       }
+      const double peak = *std::max_element(wholeDegrees.begin(), wholeDegrees.end());
+      for (int degree = 0; degree < 360; ++degree)
+        text += Format("%0.2f %0.2f\r\n", static_cast<double>(degree), peak - wholeDegrees[degree]);
     }
     WriteFile(msiFolder / (baseName + ".msi"), text);
     return 1;
