@@ -1,0 +1,70 @@
+#include <iostream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/CliCommon.h"
+#include "data/AnalysisDriver.h"
+#include "data/PatternFileReader.h"
+#include "exports/ResultCsv.h"
+#include "exports/ResultJson.h"
+
+namespace lumaret::cli {
+
+namespace {
+
+using ResultWriter = void (*)(std::ostream&, const data::PatternSet&);
+
+// The output formats of the command. The text format (the "All Results" lines) joins this
+// table once the result texts exist.
+const std::map<std::string, ResultWriter>& ResultWriters() {
+  static const std::map<std::string, ResultWriter> writers{
+      {"json", &exports::WriteResultJson},
+      {"csv", &exports::WriteResultCsv},
+  };
+  return writers;
+}
+
+ResultWriter ChosenWriter(const ArgParser& parser) {
+  const std::string format = parser.Value("--format", "json");
+  const auto it = ResultWriters().find(format);
+  if (it == ResultWriters().end()) throw UsageError{"unknown format '" + format + "' (json or csv)"};
+  return it->second;
+}
+
+// Reads the paths as one batch of the open command, with progress on standard error.
+data::BatchResult ReadBatch(data::CTessalyUnitDoc& doc, const std::vector<std::string>& paths,
+                            const CommonOptions& options) {
+  Progress progress("Reading", paths.size(), options.quiet);
+  std::size_t done = 0;
+  return data::OpenBatch(doc, paths, options.keepGoing,
+                         [&](const std::string&, int) { progress.Step(++done); });
+}
+
+int RunAnalyze(const std::vector<std::string>& args) {
+  const ArgParser parser(args, {"--format"}, {});
+  const ResultWriter writer = ChosenWriter(parser);
+  if (parser.Positionals().empty()) throw UsageError{"no PATH given"};
+  const CommonOptions& options = parser.Common();
+
+  StderrMessages messages;
+  data::CTessalyUnitDoc doc(messages);
+  InitialiseForCli(doc, options);
+  const data::BatchResult batch = ReadBatch(doc, ExpandPatternPaths(parser.Positionals()), options);
+  for (const std::string& path : batch.failed) std::cerr << "lumaret-cli analyze: cannot read " << path << '\n';
+  // Without --keep-going a failed read stops everything: no partial document is printed.
+  if (!batch.failed.empty() && !options.keepGoing) return kExitFileError;
+
+  data::AnalyseAllLoadedFiles(doc);
+  std::ostringstream document;
+  writer(document, doc.patterns);
+  std::cout << document.str() << std::flush;
+  return batch.failed.empty() ? kExitOk : kExitFileError;
+}
+
+CommandRegistrar reg{{"analyze", "analyze [options] [--format json|csv] PATH...", &RunAnalyze}};
+
+}  // namespace
+
+}  // namespace lumaret::cli

@@ -1,0 +1,106 @@
+#include "data/AnalysisDriver.h"
+
+#include <cctype>
+#include <string>
+
+#include "analysis/CPerformance.h"
+#include "analysis/CrossPolarIndicators.h"
+#include "analysis/HorizontalIndicators.h"
+#include "analysis/RadiationIndicators.h"
+#include "analysis/VerticalIndicators.h"
+
+namespace lumaret::data {
+
+namespace {
+
+using analysis::CPerformance;
+using analysis::GainGroups;
+
+constexpr float kHalfTurn = 180.0f;
+
+void LowerInPlace(std::string& text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
+
+// An elevation cut whose maximum lies near the +-180 seam is analysed turned by half a
+// turn: a vertical-polarization cut with its maximum in [160, 180], and any cut with its
+// maximum in [-180, -160].
+bool NeedsHalfTurn(const std::string& polarization, float peakAngle) {
+  const bool nearUpperSeam = peakAngle >= 160.0f && peakAngle <= 180.0f;
+  const bool nearLowerSeam = peakAngle >= -180.0f && peakAngle <= -160.0f;
+  return (polarization == "v90" && nearUpperSeam) || nearLowerSeam;
+}
+
+void RunVerticalCoStage(const CPerformance& perf, CTessalyUnitDoc& doc, PatternFile& file) {
+  PerformanceResult& result = file.result;
+  perf.GetMaxMin(file.points, result);
+  std::string& polarization = file.nameFields[kFieldPolarization];
+  LowerInPlace(polarization);
+  const bool turned = NeedsHalfTurn(polarization, result.vmax.fDeg);
+  if (turned) perf.RotateCut(file.points, kHalfTurn);
+  perf.GetMaxMin(file.points, result);
+  analysis::RunVerticalCoSteps(perf, doc, file);
+  if (turned) perf.RotateCut(file.points, -kHalfTurn);
+  result.vcoDone = 1;
+}
+
+// One run over one record: every stage its cut kind needs whose flag is clear, in the
+// fixed order radiation, then the cut's co-polar or cross-polar stage; a combined file's
+// two beam widths on every run.
+void AnalyseRecord(CTessalyUnitDoc& doc, PatternFile& file, GainGroups& groups) {
+  const CPerformance perf;
+  PerformanceResult& result = file.result;
+  if (!result.radDone) {
+    analysis::RunRadiationStage(doc, file, groups);
+    result.radDone = 1;
+  }
+
+  std::string& cut = file.nameFields[kFieldCut];
+  LowerInPlace(cut);
+  // The polar component must be written in lower case to count.
+  const std::string& component = file.nameFields[kFieldComponent];
+  if (cut == "e") {
+    if (component == "co" && !result.vcoDone) RunVerticalCoStage(perf, doc, file);
+    if (component == "cr" && !result.vcrDone) {
+      analysis::RunVerticalCrossStage(perf, doc, file);
+      result.vcrDone = 1;
+    }
+  } else if (cut == "h") {
+    if (component == "co" && !result.hcoDone) {
+      analysis::RunHorizontalCoStage(perf, doc, file);
+      result.hcoDone = 1;
+    }
+    if (component == "cr" && !result.hcrDone) {
+      analysis::RunHorizontalCrossStage(perf, doc, file);
+      result.hcrDone = 1;
+    }
+  } else if (cut == "msi") {
+    perf.GetMsi3dBWidth(file.points, result);
+  }
+}
+
+}  // namespace
+
+void AnalyseOneFile(CTessalyUnitDoc& doc, const std::string& key) {
+  PatternFile* file = doc.Find(key);
+  if (file == nullptr) return;
+  GainGroups groups(doc);
+  AnalyseRecord(doc, *file, groups);
+}
+
+void AnalyseSelection(CTessalyUnitDoc& doc) {
+  GainGroups groups(doc);
+  const std::vector<std::string> selection = doc.currentSelection;
+  for (const std::string& key : selection) {
+    if (PatternFile* file = doc.Find(key)) AnalyseRecord(doc, *file, groups);
+  }
+}
+
+void AnalyseAllLoadedFiles(CTessalyUnitDoc& doc) {
+  GainGroups groups(doc);
+  for (auto& [key, file] : doc.patterns) {
+    if (!file.points.empty()) AnalyseRecord(doc, file, groups);
+  }
+}
+
+}  // namespace lumaret::data
