@@ -5,7 +5,15 @@
 #include <utility>
 #include <vector>
 
+#include "data/SettingsStore.h"
+
 namespace lumaret::analysis {
+
+// Settings-store sections of the three setup dialogs (the radiation setup keeps its two
+// keys in the vertical section).
+inline constexpr const char* kHSetupSection = "IDD_DIALOG_H_SETUP";
+inline constexpr const char* kVSetupSection = "IDD_DIALOG_V_SETUP";
+inline constexpr int kSsRangeCount = 10;
 
 // Which cut the gain is taken from: 1 = the vertical (elevation) cut, 0 = the horizontal.
 struct RPara {
@@ -47,5 +55,96 @@ struct VPara {
   float env_scope = 0.0f;
   std::int32_t FSU_envcal = 0;
 };
+
+// The texts of the horizontal parameter setup, one member per control, named after the
+// control id that is also its settings-store key. Radio buttons hold "TRUE" or "FALSE".
+struct HSetupTexts {
+  std::string IDC_RADIO_MAXLEVEL_BYPOWER, IDC_RADIO_DIRECTION_BYPOWER;
+  std::string IDC_RADIO_MAXLEVEL_BYANGLE, IDC_RADIO_DIRECTION_BYANGLE;
+  std::string IDC_EDIT_HBWXdB;
+  std::string IDC_EDIT_PXLEVEL;
+  std::string IDC_EDIT_NXLEVEL;
+  std::string IDC_EDIT_FBR_XDEG;
+  std::string IDC_EDIT_FBR_TDEG;
+  std::string IDC_EDIT_SELLEAN;
+  std::string IDC_RADIO_THP_ANGLE_RANG, IDC_RADIO_THP_DB_RANG;
+  std::string IDC_EDIT_THP_XDEG;
+  std::string IDC_EDIT_THP_XDB;  // comma-separated drops
+  std::string IDC_RADIO_SPR_ANGLE_RANG, IDC_RADIO_SPR_DB_RANG;
+  std::string IDC_EDIT_SPR_XDEG;
+  std::string IDC_EDIT_SPR_XDB;
+  std::string IDC_IDC_COMB_SPR_XDB;  // index of the SPR ratio in its drop-down list
+  std::string IDC_RADIO_SelSPR_MAX, IDC_RADIO_SelSPR_AVERAGE;
+  std::string IDC_EDIT_SelXPDX;
+  std::string IDC_EDIT_SelXPDXDB;
+};
+
+// The texts of the vertical parameter setup (with the gain-cut radio pair that the
+// radiation setup keeps in the same section).
+struct VSetupTexts {
+  std::string IDC_RADIO_GAIN_CALCPARA_V, IDC_RADIO_GAIN_CALCPARA_H;
+  std::string IDC_EDIT_VBWXdB_xdB;
+  std::string IDC_EDIT_VXPDX_XDB;
+  std::string IDC_RADIO_MANUAL;
+  std::string IDC_RADIO_AUTO;
+  std::string IDC_EDIT_1, IDC_EDIT_11, IDC_EDIT_2, IDC_EDIT_21, IDC_EDIT_3, IDC_EDIT_31, IDC_EDIT_4, IDC_EDIT_41;
+  std::string IDC_EDIT_5, IDC_EDIT_51, IDC_EDIT_6, IDC_EDIT_61, IDC_EDIT_7, IDC_EDIT_72, IDC_EDIT_8, IDC_EDIT_81;
+  std::string IDC_EDIT_9, IDC_EDIT_91, IDC_EDIT_10, IDC_EDIT_101;
+  std::string IDC_EDIT_FSU_ENV;
+  std::string IDC_EDIT_FSD_ENV;
+  std::string IDC_EDIT_ENVSCOP;
+  std::string IDC_CHECK_FSU_ENVCAL;
+};
+
+// One control of a setup dialog: its settings-store key and the member holding its text.
+template <typename Texts>
+struct SetupKey {
+  const char* key;
+  std::string Texts::*text;
+};
+
+// Every control of the dialog, in the order of its record's fields.
+const std::vector<SetupKey<HSetupTexts>>& HSetupKeys();
+const std::vector<SetupKey<VSetupTexts>>& VSetupKeys();
+
+// The (start, end) members of the ten side-lobe ranges, in range order.
+const std::vector<std::pair<std::string VSetupTexts::*, std::string VSetupTexts::*>>& SsRangeTexts();
+
+// The member holding a key's text, or nullptr when the dialog has no such control.
+std::string* FindSetupText(HSetupTexts& texts, const std::string& key);
+std::string* FindSetupText(VSetupTexts& texts, const std::string& key);
+
+// True for the keys of radio buttons and check boxes, whose texts are "TRUE" or "FALSE".
+bool IsSwitchKey(const std::string& key);
+
+// Reads every control's text from the store; a missing key reads as "".
+HSetupTexts ReadHSetupTexts(const data::CSettingsStore& store);
+VSetupTexts ReadVSetupTexts(const data::CSettingsStore& store);
+
+// The loader's conversions, without any range check: floats by text-to-double, integers by
+// text-to-integer; a radio pair is 0 when its first key reads "TRUE" and its second
+// "FALSE", otherwise 1; the THP drops are every comma-separated piece; the side-lobe ranges
+// are taken only in manual mode; the three envelope values only when the refinement check
+// box reads "TRUE" (the refinement itself is on unless it reads "FALSE").
+HPara HParaFromTexts(const HSetupTexts& texts);
+VPara VParaFromTexts(const VSetupTexts& texts);
+RPara RParaFromTexts(const VSetupTexts& texts);  // 1 only when IDC_RADIO_GAIN_CALCPARA_V reads "TRUE"
+
+// True when the side-lobe ranges are set by hand: IDC_RADIO_AUTO reads "FALSE" and
+// IDC_RADIO_MANUAL reads "TRUE".
+bool IsManualSsMode(const VSetupTexts& texts);
+
+// The records as the document loads them at its initialisation.
+HPara LoadHPara(const data::CSettingsStore& store);
+VPara LoadVPara(const data::CSettingsStore& store);
+
+// Writes an accepted dialog back: every edit field as its text (so ranges and envelope
+// values that the current modes ignore are kept), every radio pair from the record as
+// complementary "TRUE"/"FALSE", the refinement check box as "TRUE" or "FALSE". Returns
+// false when the store could not be written.
+bool WriteHSetup(data::CSettingsStore& store, const HSetupTexts& texts, const HPara& record);
+bool WriteVSetup(data::CSettingsStore& store, const VSetupTexts& texts, const VPara& record);
+// The radiation setup: the gain-cut radio pair only.
+bool WriteRPara(data::CSettingsStore& store, const RPara& record);
 
 }  // namespace lumaret::analysis

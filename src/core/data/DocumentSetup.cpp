@@ -3,6 +3,10 @@
 #include <filesystem>
 #include <system_error>
 
+#include "analysis/AnalysisSettings.h"
+#include "analysis/IndicatorTable.h"
+#include "data/FileAssociation.h"
+
 namespace fs = std::filesystem;
 
 namespace lumaret::data {
@@ -28,6 +32,10 @@ void InitialiseDocument(CTessalyUnitDoc& doc, const DocumentFolders& folders) {
       folders.configFolder.empty() ? doc.programFolder + "Config File/" : WithTrailingSlash(folders.configFolder);
   const std::string shipped = doc.programFolder + "Config File/" + kSettingsFileName;
   doc.settings.SetPath(PrepareSettingsStore(doc.workingFolder, shipped));
+  doc.hPara = analysis::LoadHPara(doc.settings);
+  doc.vPara = analysis::LoadVPara(doc.settings);
+  doc.indicators = analysis::ReadIndicatorFlags(doc.settings);
+  doc.association = ReadAssociationSwitches(doc.settings);
   doc.envelopeFolder = doc.configFolder;
 }
 

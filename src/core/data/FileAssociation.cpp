@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "analysis/IndicatorTable.h"
+
 namespace lumaret::data {
 
 namespace {
@@ -154,6 +156,33 @@ void ExpandSelection(CTessalyUnitDoc& doc, const std::string& key) {
     AddPartner(doc, cut);
     if (on.polar) AddPartner(doc, PolarPartner(cut));
   }
+}
+
+namespace {
+
+struct SwitchKey {
+  const char* key;
+  bool AssociationSwitches::*flag;
+};
+constexpr SwitchKey kSwitchKeys[] = {
+    {"ID_NO_REL", &AssociationSwitches::noAssociation},
+    {"ID_REL_M_C", &AssociationSwitches::polar},
+    {"ID_REL_V_H", &AssociationSwitches::cut},
+    {"ID_REL_P45_N45", &AssociationSwitches::slant},
+};
+
+}  // namespace
+
+AssociationSwitches ReadAssociationSwitches(const CSettingsStore& store) {
+  AssociationSwitches switches;
+  for (const SwitchKey& k : kSwitchKeys) switches.*k.flag = store.Read(k.key, analysis::kMenuSection) == "TRUE";
+  return switches;
+}
+
+bool WriteAssociationSwitches(CSettingsStore& store, const AssociationSwitches& switches) {
+  bool ok = true;
+  for (const SwitchKey& k : kSwitchKeys) ok = store.Write(switches.*k.flag ? "TRUE" : "FALSE", k.key, analysis::kMenuSection) && ok;
+  return ok;
 }
 
 void SetAssociation(AssociationSwitches& switches, AssociationSwitch which, bool on) {

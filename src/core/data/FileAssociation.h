@@ -26,4 +26,10 @@ void ExpandSelection(CTessalyUnitDoc& doc, const std::string& key);
 enum class AssociationSwitch { None, Polar, Cut, Slant };
 void SetAssociation(AssociationSwitches& switches, AssociationSwitch which, bool on);
 
+// The switches as kept in section ID_MENU (ID_NO_REL, ID_REL_M_C, ID_REL_V_H,
+// ID_REL_P45_N45): "TRUE" sets a switch, any other text clears it. Each is read as stored.
+AssociationSwitches ReadAssociationSwitches(const CSettingsStore& store);
+// Writes the four keys as "TRUE" or "FALSE"; false when a write failed.
+bool WriteAssociationSwitches(CSettingsStore& store, const AssociationSwitches& switches);
+
 }  // namespace lumaret::data
