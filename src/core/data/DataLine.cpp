@@ -40,18 +40,23 @@ bool ToFloat(double value, float& out) {
 
 }  // namespace
 
+bool LineCursor::Next(std::string_view& line) {
+  if (position_ >= text_.size()) return false;
+  std::size_t end = text_.find('\n', position_);
+  const std::size_t next = end == std::string_view::npos ? text_.size() : end + 1;
+  if (end == std::string_view::npos) end = text_.size();
+  line = text_.substr(position_, end - position_);
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  position_ = next;
+  ++lineNumber_;
+  return true;
+}
+
 std::vector<std::string_view> SplitLines(std::string_view text) {
   std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
-    if (end == std::string_view::npos) end = text.size();
-    std::string_view line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.push_back(line);
-    start = next;
-  }
+  LineCursor cursor(text);
+  std::string_view line;
+  while (cursor.Next(line)) lines.push_back(line);
   return lines;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -7,6 +8,22 @@
 namespace lumaret::data {
 
 // Text helpers shared by the pattern, gain-level and envelope readers.
+
+// Walks a text line by line without copying it, with the line ends of SplitLines.
+class LineCursor {
+ public:
+  explicit LineCursor(std::string_view text) : text_(text) {}
+  // The next line, its carriage return removed; false at the end of the text.
+  bool Next(std::string_view& line);
+  // 1-based number of the line last returned by Next (0 before the first).
+  std::size_t LineNumber() const { return lineNumber_; }
+  bool AtEnd() const { return position_ >= text_.size(); }
+
+ private:
+  std::string_view text_;
+  std::size_t position_ = 0;
+  std::size_t lineNumber_ = 0;
+};
 
 // Splits a file's text into lines at "\n". A carriage return at the end of a line is
 // removed; a last line without a line break is included; a text ending with "\n" gives

@@ -1,0 +1,155 @@
+#include "data/PatternFileReader.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "data/AuxiliaryInputs.h"
+#include "data/ExactDataGrammar.h"
+#include "data/MsiGrammar.h"
+#include "data/PatternGrammar.h"
+#include "data/SplitCutNames.h"
+
+namespace lumaret::data {
+namespace {
+
+constexpr const char* kFileErrorText = "File Error !";
+constexpr const char* kFolderNameErrorText = "Folder or file name error";
+
+bool EndsWith(std::string_view text, std::string_view suffix) {
+  return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
+}
+
+std::string_view FileNameOf(std::string_view path) {
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+// Reads a regular file whole. On failure `reason` holds the system's message.
+bool LoadFileText(const std::string& path, std::string& text, std::string& reason) {
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+  if (!file) {
+    reason = std::strerror(errno);
+    return false;
+  }
+  struct stat info {};
+  if (fstat(fileno(file.get()), &info) != 0) {
+    reason = std::strerror(errno);
+    return false;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    reason = S_ISDIR(info.st_mode) ? std::strerror(EISDIR) : "not a regular file";
+    return false;
+  }
+  text.clear();
+  text.reserve(static_cast<std::size_t>(info.st_size));
+  char buffer[65536];
+  std::size_t got = 0;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) text.append(buffer, got);
+  if (std::ferror(file.get())) {
+    reason = std::strerror(errno);
+    return false;
+  }
+  return true;
+}
+
+std::string DescribeGrammarError(const std::string& path, const GrammarError& error) {
+  const std::string file = "Pattern file \"" + path + "\"";
+  if (error.atEndOfFile && error.line == 0) return file + " is empty";
+  if (error.atEndOfFile)
+    return file + ", end of file after line " + std::to_string(error.line) + ": " + error.problem;
+  return file + ", line " + std::to_string(error.line) + ": " + error.problem;
+}
+
+PatternFile& StoreParsed(CTessalyUnitDoc& doc, const std::string& path, ParsedPattern& parsed, bool combined) {
+  PatternFile& record = doc.LookUpOrCreate(path);
+  record.key = ToKey(path);
+  record.path = path;
+  record.fileName = std::string(FileNameOf(path));
+  record.points = std::move(parsed.points);
+  record.line2Value = parsed.line2Value;
+  record.headerCount = parsed.headerCount;
+  record.readWithoutGain = !parsed.hasGainLine;
+  record.declaredHeader = std::move(parsed.declaredHeader);
+  doc.noGainFlag = parsed.hasGainLine ? 0 : 1;
+  if (combined) {
+    record.nameFields = {};
+    record.nameFields[kFieldCut] = "msi";
+    record.result.gain = parsed.gain;
+    record.result.hpeak = parsed.hpeak;
+    record.result.vmax = parsed.vmax;
+  } else if (parsed.hasGainLine) {
+    record.result.gain = parsed.gain;
+  }
+  return record;
+}
+
+}  // namespace
+
+PatternExtension ClassifyExtension(std::string_view fileName) {
+  for (std::string_view ext : {".msi", ".MSI", ".pln", ".PLN"}) {
+    if (EndsWith(fileName, ext)) return PatternExtension::kCombined;
+  }
+  if (EndsWith(fileName, ".cm") || EndsWith(fileName, ".CM")) return PatternExtension::kSplitCut;
+  return PatternExtension::kUnknown;
+}
+
+int ReadPatternFile(CTessalyUnitDoc& doc, const std::string& path, [[maybe_unused]] int index) {
+  const PatternExtension extension = ClassifyExtension(FileNameOf(path));
+  if (extension == PatternExtension::kUnknown) {
+    doc.Messages().Show(kFileErrorText, kAppCaption);
+    return kReadFailed;
+  }
+  std::string text;
+  std::string reason;
+  if (!LoadFileText(path, text, reason)) {
+    doc.Messages().Show("Cannot open \"" + path + "\": " + reason, kAppCaption);
+    return kReadFailed;
+  }
+  const bool exactData = IsExactData(text);
+  if (!exactData && extension == PatternExtension::kSplitCut) {
+    // The scrambled binary split-cut kind is not supported.
+    doc.Messages().Show(kFileErrorText, kAppCaption);
+    return kReadFailed;
+  }
+  ParsedPattern parsed;
+  GrammarError error;
+  const bool parsedOk = exactData ? ParseExactDataText(text, parsed, error) : ParseMsiText(text, parsed, error);
+  if (!parsedOk) {
+    doc.Messages().Show(DescribeGrammarError(path, error), kAppCaption);
+    return kReadFailed;
+  }
+  PatternFile& record = StoreParsed(doc, path, parsed, !exactData);
+  if (extension == PatternExtension::kCombined) {
+    if (exactData) record.nameFields = {};
+    return kReadOk;
+  }
+  if (!ParseSplitCutNames(path, record.nameFields)) {
+    doc.Messages().Show(kFolderNameErrorText, kAppCaption);
+    return kReadFailed;
+  }
+  std::copy(record.nameFields.begin(), record.nameFields.begin() + kFolderFieldCount, doc.testDescription.begin());
+  return kReadOk;
+}
+
+BatchResult OpenBatch(CTessalyUnitDoc& doc, const std::vector<std::string>& paths, bool keepGoing,
+                      const FileReadObserver& observer) {
+  BatchResult batch;
+  for (std::size_t i = 0; i < paths.size(); ++i) {
+    const int code = ReadPatternFile(doc, paths[i], static_cast<int>(i));
+    if (observer) observer(paths[i], code);
+    if (code != kReadFailed) continue;
+    batch.failed.push_back(paths[i]);
+    if (!keepGoing) {
+      batch.ranToEnd = false;
+      return batch;
+    }
+  }
+  LoadGainLevelsAfterBatch(doc, paths);
+  return batch;
+}
+
+}  // namespace lumaret::data
