@@ -1,0 +1,208 @@
+#include "data/AnalysisDriver.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "data/StageFlags.h"
+#include "support/CutBuilder.h"
+
+namespace lumaret::data {
+namespace {
+
+using test::GaussianBeam;
+using test::SampledCut;
+
+constexpr const char* kFolder = "/m/1700_1900_ANTX65_20261206_A_B";
+
+class AnalysisDriverTest : public ::testing::Test {
+ protected:
+  AnalysisDriverTest() : doc(messages) { doc.indicators.SetAll(true); }
+
+  PatternFile& Add(const std::string& fileName, PointSequence points) {
+    PatternFile f = test::SplitCutFile(kFolder, fileName, std::move(points));
+    const std::string key = f.key;
+    return doc.patterns[key] = std::move(f);
+  }
+  // An elevation cut every half degree with its beam at `peak`.
+  PatternFile& AddElevation(const std::string& fileName, double peak) {
+    return Add(fileName, SampledCut(-179.5, 180, 0.5, GaussianBeam(peak, 8, -40)));
+  }
+  PatternFile& AddHorizontal(const std::string& fileName, double width = 65) {
+    return Add(fileName, SampledCut(-179.5, 180, 0.5, GaussianBeam(0, width, -35)));
+  }
+
+  RecordingMessages messages;
+  CTessalyUnitDoc doc;
+};
+
+TEST_F(AnalysisDriverTest, EachStageRunsOnceUntilItsFlagIsCleared) {
+  PatternFile& h = AddHorizontal("P1_p45_h_co_2_0_1710.cm");
+  h.line2Value = 17.0f;
+  AnalyseOneFile(doc, h.key);
+  const float hbw = h.result.hbw;
+  EXPECT_NEAR(hbw, 65.0f, 0.5f);
+  EXPECT_EQ(h.result.directivity, 17.0f);
+
+  // Changed data are not looked at again while the flags are set.
+  h.points = SampledCut(-179.5, 180, 0.5, GaussianBeam(0, 30, -35));
+  h.line2Value = 19.0f;
+  AnalyseOneFile(doc, h.key);
+  EXPECT_EQ(h.result.hbw, hbw);
+  EXPECT_EQ(h.result.directivity, 17.0f);
+
+  ClearAfterHorizontalSettings(doc.patterns);
+  AnalyseOneFile(doc, h.key);
+  EXPECT_NEAR(h.result.hbw, 30.0f, 0.5f);
+  EXPECT_EQ(h.result.directivity, 17.0f);
+  EXPECT_EQ(h.result.hcoDone, 1);
+  EXPECT_EQ(h.result.radDone, 1);
+  EXPECT_EQ(h.result.vcoDone + h.result.vcrDone + h.result.hcrDone + h.result.spareFlag, 0);
+}
+
+TEST_F(AnalysisDriverTest, ElevationCutsNearTheSeamAreAnalysedHalfTurned) {
+  // After the stage the maximum is reported in the frame the indicators were computed in,
+  // and the points are back as they were.
+  struct Case {
+    const char* polarization;
+    double peak;
+    float reportedPeak;
+  } cases[] = {
+      {"V90", 170.0, -10.0f},   // vertical polarization, maximum in [160, 180]
+      {"V90", 160.0, -20.0f},
+      {"V90", 159.5, 159.5f},
+      {"p45", 170.0, 170.0f},   // other polarizations only near -180
+      {"p45", -170.0, 10.0f},
+      {"V90", -160.0, 20.0f},
+      {"p45", -159.5, -159.5f},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.polarization) + " " + std::to_string(c.peak));
+    doc.patterns.clear();
+    PatternFile& e = AddElevation(std::string("P1_") + c.polarization + "_e_co_2_0_1710.cm", c.peak);
+    const PointSequence original = e.points;
+    AnalyseOneFile(doc, e.key);
+    EXPECT_EQ(e.result.vmax.fDeg, c.reportedPeak);
+    EXPECT_EQ(e.points, original);
+    EXPECT_NEAR(e.result.vbw, 8.0f, 0.1f);
+    EXPECT_EQ(e.result.vcoDone, 1);
+  }
+}
+
+TEST_F(AnalysisDriverTest, OffGridPeakJustBelowTheTurnLimitIsNotTurned) {
+  PatternFile& e = Add("P1_V90_e_co_2_0_1710.cm",
+                       test::CutFromPairs({{-90, -40}, {150, -20}, {159.9f, 0}, {165, -10}, {180, -30}}));
+  AnalyseOneFile(doc, e.key);
+  EXPECT_EQ(e.result.vmax.fDeg, 159.9f);
+  EXPECT_EQ(e.nameFields[kFieldPolarization], "v90");
+}
+
+TEST_F(AnalysisDriverTest, CutWordAnyCaseButComponentOnlyLowerCase) {
+  PatternFile& upperCut = AddElevation("P1_p45_E_co_2_0_1710.cm", 2);
+  PatternFile& upperComponent = AddElevation("P1_p45_e_CO_2_0_1880.cm", 2);
+  PatternFile& horizontalCross = AddHorizontal("P1_p45_H_CR_2_0_1710.cm");
+  AnalyseAllLoadedFiles(doc);
+  EXPECT_EQ(upperCut.nameFields[kFieldCut], "e");
+  EXPECT_EQ(upperCut.result.vcoDone, 1);
+  EXPECT_NE(upperCut.result.vbw, kUnset);
+  for (const PatternFile* f : {&upperComponent, &horizontalCross}) {
+    EXPECT_EQ(f->result.radDone, 1);
+    EXPECT_EQ(f->result.vcoDone + f->result.vcrDone + f->result.hcoDone + f->result.hcrDone, 0);
+    EXPECT_EQ(f->result.vmax, PatternPoint{});
+    EXPECT_EQ(f->result.hpeak, PatternPoint{});
+  }
+}
+
+TEST_F(AnalysisDriverTest, HorizontalSettingsChangeKeepsVerticalValues) {
+  PatternFile& e = AddElevation("P1_p45_e_co_2_0_1710.cm", 2);
+  PatternFile& h = AddHorizontal("P1_p45_h_co_2_0_1710.cm");
+  doc.currentSelection = {e.key, h.key};
+  AnalyseSelection(doc);
+  const PerformanceResult vertical = e.result;
+  const float hbwXdB = h.result.hbwXdB;
+
+  e.points = SampledCut(-179.5, 180, 0.5, GaussianBeam(6, 20, -40));
+  doc.hPara.HBW_XdB = 3.0f;
+  ClearAfterHorizontalSettings(doc.patterns);
+  AnalyseSelection(doc);
+  EXPECT_EQ(e.result.vbw, vertical.vbw);
+  EXPECT_EQ(e.result.vmax, vertical.vmax);
+  EXPECT_EQ(e.result.fsu, vertical.fsu);
+  EXPECT_NE(h.result.hbwXdB, hbwXdB);
+  EXPECT_EQ(h.result.hbwXdB, h.result.hbw);
+}
+
+TEST_F(AnalysisDriverTest, CombinedFileGetsRadiationOnceAndItsWidthsEveryRun) {
+  auto combinedPoints = [](double hWidth, double vWidth) {
+    PointSequence points;
+    for (const double width : {hWidth, vWidth}) {
+      for (int a = 0; a < 360; ++a) {
+        const double angle = a > 180 ? a - 360 : a;
+        points.push_back({static_cast<float>(angle), static_cast<float>(GaussianBeam(0, width, -40)(angle))});
+      }
+    }
+    return points;
+  };
+  const std::string key = "/m/msi/antx65_1710.msi";
+  PatternFile& msi = doc.LookUpOrCreate("/m/MSI/ANTX65_1710.msi");
+  msi.nameFields[kFieldCut] = "msi";
+  msi.points = combinedPoints(65, 10);
+  msi.line2Value = 1710.0f;
+  msi.result.gain = 18.0f;
+  msi.result.hpeak = {0, 0};
+  msi.result.vmax = {0, 0};
+  AnalyseAllLoadedFiles(doc);
+  EXPECT_NEAR(msi.result.hbw, 65.0f, 0.5f);
+  EXPECT_NEAR(msi.result.vbw, 10.0f, 0.5f);
+  EXPECT_EQ(msi.result.radDone, 1);
+  EXPECT_EQ(msi.result.directivity, kUnset);
+  EXPECT_EQ(msi.result.gfr, kUnset);
+
+  msi.points = combinedPoints(40, 6);
+  msi.result.gain = 19.0f;
+  AnalyseOneFile(doc, key);
+  EXPECT_NEAR(msi.result.hbw, 40.0f, 0.5f);
+  EXPECT_NEAR(msi.result.vbw, 6.0f, 0.5f);
+  EXPECT_EQ(msi.result.gain, 19.0f);
+  EXPECT_EQ(msi.result.hcoDone + msi.result.vcoDone, 0);
+}
+
+TEST_F(AnalysisDriverTest, CrossPolarFileFindsItsPartnerWhateverTheOrder) {
+  PatternFile& cross = Add("P1_p45_h_cr_2_0_1710.cm", SampledCut(-179.5, 180, 0.5, GaussianBeam(0, 65, -35)));
+  for (PatternPoint& p : cross.points) p.fMag -= 20.0f;
+  // Analysing the cross-polar file alone, before its partner, still measures it.
+  PatternFile& co = AddHorizontal("P1_p45_h_co_2_0_1710.cm");
+  AnalyseOneFile(doc, cross.key);
+  EXPECT_EQ(cross.result.hcrDone, 1);
+  EXPECT_FLOAT_EQ(cross.result.xpd60, 20.0f);
+  EXPECT_EQ(co.result.hcoDone, 0);
+  AnalyseOneFile(doc, co.key);
+  EXPECT_EQ(co.result.hcoDone, 1);
+}
+
+TEST_F(AnalysisDriverTest, GainRangeDoesNotDependOnTheOrderOfAnalysis) {
+  const std::string names[] = {"P1_p45_h_co_2_0_1710.cm", "P1_p45_h_co_2_0_1800.cm", "P1_p45_h_co_2_0_1880.cm"};
+  const float gains[] = {14.8f, 15.2f, 15.0f};
+  for (int i = 0; i < 3; ++i) AddHorizontal(names[i]).result.gain = gains[i];
+  // The last file alone first: its group's gains are all known already.
+  AnalyseOneFile(doc, ToKey(std::string(kFolder) + "/" + names[2]));
+  AnalyseAllLoadedFiles(doc);
+  for (const auto& [key, file] : doc.patterns) EXPECT_NEAR(file.result.gfr, 0.4f, 1e-5f) << key;
+}
+
+TEST_F(AnalysisDriverTest, RecordsWithoutPointsAndUnknownKeysAreLeftAlone) {
+  PatternFile& empty = Add("P1_p45_h_co_2_0_1710.cm", {});
+  PatternFile& other = AddHorizontal("P1_p45_h_co_2_0_1880.cm");
+  AnalyseAllLoadedFiles(doc);
+  EXPECT_EQ(empty.result.radDone, 0);
+  EXPECT_EQ(other.result.hcoDone, 1);
+  AnalyseOneFile(doc, "/no/such/key.cm");
+  EXPECT_EQ(doc.patterns.size(), 2u);
+  doc.currentSelection = {"/no/such/key.cm"};
+  AnalyseSelection(doc);
+  EXPECT_EQ(doc.patterns.size(), 2u);
+}
+
+}  // namespace
+}  // namespace lumaret::data
