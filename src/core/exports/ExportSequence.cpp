@@ -1,0 +1,118 @@
+#include "exports/ExportSequence.h"
+
+#include "data/AnalysisDriver.h"
+#include "data/DocumentSetup.h"
+#include "exports/AntennaXmlWriter.h"
+#include "exports/MsiWriter.h"
+#include "exports/OutputFile.h"
+#include "exports/PlnWriter.h"
+#include "exports/TmvMsiWriter.h"
+#include "exports/TxtWriter.h"
+
+namespace lumaret::exports {
+
+namespace {
+
+constexpr const char* kNotice =
+    "1.Exporting data may last a long time,the status bar would show the state information;\r\n"
+    "2.During the export process,do not put any window on the screenshot area;\r\n"
+    "3.Please empty the \"report\" folder before exporting data.\r\n";
+
+// Shows the message that stops the export before anything is written; kDone to go on.
+ExportStatus CheckPreconditions(const data::CTessalyUnitDoc& doc) {
+  if (doc.patterns.empty()) {
+    doc.Messages().Show("No data, select data.");
+    return ExportStatus::kNoData;
+  }
+  if (doc.configFolder.empty()) {
+    doc.Messages().Show(
+        "Make sure the Config File path, and to ensure that this path exists in the template folder。");
+    return ExportStatus::kConfigFolderMissing;
+  }
+  if (doc.configFolder.find("Config File") == std::string::npos) {
+    doc.Messages().Show("Configuration folder hierarchy error。");
+    return ExportStatus::kConfigFolderHierarchy;
+  }
+  return ExportStatus::kDone;
+}
+
+// The pattern files, each when chosen, in their fixed order.
+void WritePatternFiles(data::CTessalyUnitDoc& doc, const ExportChoices& choices, ExportContext& context,
+                       data::StatusSink& status) {
+  struct Step {
+    bool chosen;
+    const char* statusText;
+    std::function<void()> run;
+  };
+  const Step steps[] = {
+      {choices.pln, "Exporting PLN file, please wait...", [&] { ExportPlnFiles(doc, context); }},
+      {choices.msi, "Exporting MSI file, please wait...", [&] { ExportMsiFiles(doc, context); }},
+      {choices.tmvmsi, "Exporting TMVMSI file, please wait...", [&] { ExportTmvMsiFiles(doc, context); }},
+      {choices.xml, "Exporting XML file, please wait...", [&] { ExportXmlFiles(doc, context); }},
+      {choices.txt, "Exporting TXT file, please wait...", [&] { ExportTxtFiles(doc, context); }},
+  };
+  for (const Step& step : steps) {
+    if (!step.chosen) continue;
+    status.Status(step.statusText);
+    step.run();
+  }
+}
+
+// Success is claimed only when every file was written.
+void ShowEnd(const data::CTessalyUnitDoc& doc, const WriteOutcome& outcome) {
+  if (outcome.failed.empty()) {
+    doc.Messages().Show("Exporting sucess！");
+    return;
+  }
+  doc.Messages().Show(Format("Export finished, but %zu file(s) could not be written.", outcome.failed.size()));
+}
+
+}  // namespace
+
+ExportFolders DeriveExportFolders(const std::string& exportFolder) {
+  ExportFolders folders;
+  folders.exportFolder = data::WithTrailingSlash(exportFolder);
+  folders.dataFolder = folders.exportFolder + "DataSrc/";
+  folders.reportFolder = folders.exportFolder + "report/";
+  return folders;
+}
+
+PatternExportSettings ToExportSettings(const data::PatternInformation& info) {
+  PatternExportSettings settings;
+  settings.antennaType = info.antennaType;
+  settings.gainUnit = info.gainUnit;
+  settings.tiltMethod = info.tiltMethod;
+  for (const data::PortExtension& port : info.ports) settings.portTable[port.extension] = port.portName;
+  return settings;
+}
+
+ExportResult RunExportSequence(data::CTessalyUnitDoc& doc, const ExportRequest& request, data::StatusSink& status,
+                               const LaterExportSteps& later) {
+  ExportResult result;
+  result.status = CheckPreconditions(doc);
+  if (result.status != ExportStatus::kDone) return result;
+  result.folders = DeriveExportFolders(request.exportFolder);
+  if (request.showNotice) doc.Messages().Show(kNotice);
+  EnsureFolder(result.folders.reportFolder, doc.Messages());
+
+  status.Status("Calculating indicators...");
+  data::AnalyseAllLoadedFiles(doc);
+
+  ExportContext context;
+  context.exportFolder = result.folders.exportFolder;
+  context.info = ToExportSettings(request.patternInformation);
+  context.plnChosen = request.choices.pln;
+  WritePatternFiles(doc, request.choices, context, status);
+  status.Status("Export finished!");
+
+  if (later.spreadsheets) later.spreadsheets(doc, request, result.folders, context);
+  if (!request.choices.word1 && !request.choices.word2) {
+    ShowEnd(doc, context.outcome);
+  } else if (later.reports) {
+    later.reports(doc, request, result.folders, context);
+  }
+  result.outcome = std::move(context.outcome);
+  return result;
+}
+
+}  // namespace lumaret::exports
