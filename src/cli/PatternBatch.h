@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cli/CliCommon.h"
+#include "data/CTessalyUnitDoc.h"
+#include "data/PatternFileReader.h"
+
+namespace lumaret::cli {
+
+// Reads the paths as one batch of the open command (stopping at the first failure unless
+// --keep-going), with a progress bar on standard error. What the reader reports about a
+// file goes to standard error naming that file: "<path>: <message>" (the message alone
+// when it already names the path); a failed read that showed no message is named as
+// "<path>: cannot be read".
+data::BatchResult ReadPatternBatch(data::CTessalyUnitDoc& doc, const std::vector<std::string>& paths,
+                                   const CommonOptions& options);
+
+}  // namespace lumaret::cli
