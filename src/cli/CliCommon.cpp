@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <iostream>
 #include <system_error>
@@ -13,6 +14,15 @@ namespace fs = std::filesystem;
 
 namespace lumaret::cli {
 
+namespace {
+
+// A value such as "-180" or "-0.5" is an argument, not an option.
+bool IsNegativeNumber(const std::string& arg) {
+  return arg.size() > 1 && arg[0] == '-' && (std::isdigit(static_cast<unsigned char>(arg[1])) || arg[1] == '.');
+}
+
+}  // namespace
+
 ArgParser::ArgParser(const std::vector<std::string>& args, std::vector<std::string> valueOptions,
                      std::vector<std::string> flagOptions) {
   auto isIn = [](const std::vector<std::string>& list, const std::string& s) {
@@ -21,7 +31,7 @@ ArgParser::ArgParser(const std::vector<std::string>& args, std::vector<std::stri
   bool onlyPaths = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    if (onlyPaths || a.empty() || a[0] != '-' || a == "-") {
+    if (onlyPaths || a.empty() || a[0] != '-' || a == "-" || IsNegativeNumber(a)) {
       positionals_.push_back(a);
       continue;
     }

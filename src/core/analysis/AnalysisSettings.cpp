@@ -144,6 +144,27 @@ bool IsSwitchKey(const std::string& key) {
   return key.rfind("IDC_RADIO_", 0) == 0 || key.rfind("IDC_CHECK_", 0) == 0;
 }
 
+std::string RadioPartnerKey(const std::string& key) {
+  static const std::pair<const char*, const char*> kPairs[] = {
+      {"IDC_RADIO_MAXLEVEL_BYPOWER", "IDC_RADIO_DIRECTION_BYPOWER"},
+      {"IDC_RADIO_MAXLEVEL_BYANGLE", "IDC_RADIO_DIRECTION_BYANGLE"},
+      {"IDC_RADIO_THP_ANGLE_RANG", "IDC_RADIO_THP_DB_RANG"},
+      {"IDC_RADIO_SPR_ANGLE_RANG", "IDC_RADIO_SPR_DB_RANG"},
+      {"IDC_RADIO_SelSPR_MAX", "IDC_RADIO_SelSPR_AVERAGE"},
+      {"IDC_RADIO_GAIN_CALCPARA_V", "IDC_RADIO_GAIN_CALCPARA_H"},
+      {"IDC_RADIO_MANUAL", "IDC_RADIO_AUTO"},
+  };
+  for (const auto& [first, second] : kPairs) {
+    if (key == first) return second;
+    if (key == second) return first;
+  }
+  return "";
+}
+
+bool IsRadiationSetupKey(const std::string& key) {
+  return key == "IDC_RADIO_GAIN_CALCPARA_V" || key == "IDC_RADIO_GAIN_CALCPARA_H";
+}
+
 HSetupTexts ReadHSetupTexts(const data::CSettingsStore& store) { return ReadTexts(store, kHSetupSection, HSetupKeys()); }
 VSetupTexts ReadVSetupTexts(const data::CSettingsStore& store) { return ReadTexts(store, kVSetupSection, VSetupKeys()); }
 

@@ -116,6 +116,11 @@ std::string* FindSetupText(VSetupTexts& texts, const std::string& key);
 
 // True for the keys of radio buttons and check boxes, whose texts are "TRUE" or "FALSE".
 bool IsSwitchKey(const std::string& key);
+// The other button of a radio pair ("IDC_RADIO_AUTO" for "IDC_RADIO_MANUAL"), or "" when
+// the key is not part of a pair.
+std::string RadioPartnerKey(const std::string& key);
+// True for the two keys that the radiation setup writes (the gain-cut radio pair).
+bool IsRadiationSetupKey(const std::string& key);
 
 // Reads every control's text from the store; a missing key reads as "".
 HSetupTexts ReadHSetupTexts(const data::CSettingsStore& store);

@@ -1,0 +1,117 @@
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "analysis/AnalysisSettings.h"
+#include "analysis/SettingsValidation.h"
+#include "cli/CliCommon.h"
+
+namespace lumaret::cli {
+
+namespace {
+
+using analysis::HSetupTexts;
+using analysis::VSetupTexts;
+
+constexpr const char* kTrue = "TRUE";
+constexpr const char* kFalse = "FALSE";
+
+int Refuse(const std::string& text) {
+  std::cerr << "lumaret-cli settings: " << text << '\n';
+  return kExitFileError;
+}
+
+int WriteFailed(const data::CSettingsStore& store) { return Refuse("cannot write " + store.Path()); }
+
+// A value that no control of the dialog could hold: a radio button or check box other
+// than TRUE/FALSE, an SPR ratio that is not one of the four entries of its list.
+std::string ControlFault(const std::string& key, const std::string& value) {
+  if (analysis::IsSwitchKey(key) && value != kTrue && value != kFalse) return key + " takes TRUE or FALSE";
+  if (key == "IDC_IDC_COMB_SPR_XDB" && value != "0" && value != "1" && value != "2" && value != "3")
+    return key + " takes 0 (u/s), 1 (s/u), 2 (s/t) or 3 (u/t)";
+  return "";
+}
+
+// Puts the value into the dialog's texts as the user's click or typing would: choosing one
+// radio button of a pair turns the other one off. Throws for a key the dialog lacks.
+template <typename Texts>
+void PutValue(Texts& texts, const std::string& section, const std::string& key, const std::string& value) {
+  std::string* field = analysis::FindSetupText(texts, key);
+  if (!field) throw UsageError{key + " is not a key of " + section};
+  *field = value;
+  const std::string partner = analysis::RadioPartnerKey(key);
+  if (!partner.empty()) *analysis::FindSetupText(texts, partner) = value == kTrue ? kFalse : kTrue;
+}
+
+// Validates the whole dialog with the new value as its OK does; writes every field only
+// when all of them are accepted.
+template <typename Texts, typename Record>
+int SetDialogValue(data::CSettingsStore& store, Texts texts, const std::string& section, const std::string& key,
+                   const std::string& value, analysis::SetupValidation<Record> (*validate)(const Texts&),
+                   bool (*write)(data::CSettingsStore&, const Texts&, const Record&)) {
+  PutValue(texts, section, key, value);
+  if (const std::string fault = ControlFault(key, value); !fault.empty()) return Refuse(fault);
+  const analysis::SetupValidation<Record> outcome = validate(texts);
+  if (!outcome.Accepted()) {
+    StderrMessages().Show(outcome.message, outcome.caption);
+    return kExitFileError;
+  }
+  return write(store, texts, *outcome.record) ? kExitOk : WriteFailed(store);
+}
+
+// The radiation setup has nothing to check; it writes its radio pair.
+int SetRadiationValue(data::CSettingsStore& store, const std::string& key, const std::string& value) {
+  VSetupTexts texts = analysis::ReadVSetupTexts(store);
+  PutValue(texts, analysis::kVSetupSection, key, value);
+  if (const std::string fault = ControlFault(key, value); !fault.empty()) return Refuse(fault);
+  return analysis::WriteRPara(store, analysis::RParaFromTexts(texts)) ? kExitOk : WriteFailed(store);
+}
+
+int SetValue(data::CSettingsStore& store, const std::string& section, const std::string& key,
+             const std::string& value) {
+  if (section == analysis::kHSetupSection)
+    return SetDialogValue(store, analysis::ReadHSetupTexts(store), section, key, value, &analysis::ValidateHSetup,
+                          &analysis::WriteHSetup);
+  if (section == analysis::kVSetupSection) {
+    if (analysis::IsRadiationSetupKey(key)) return SetRadiationValue(store, key, value);
+    return SetDialogValue(store, analysis::ReadVSetupTexts(store), section, key, value, &analysis::ValidateVSetup,
+                          &analysis::WriteVSetup);
+  }
+  return store.Write(value, key, section) ? kExitOk : WriteFailed(store);
+}
+
+// Sections and keys are element names of the store: a name that XML cannot hold would
+// leave a file that no later run could read.
+bool IsElementName(const std::string& name) {
+  auto isLetter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; };
+  auto isNameChar = [&](char c) { return isLetter(c) || (c >= '0' && c <= '9') || c == '-' || c == '.'; };
+  if (name.empty() || !isLetter(name[0])) return false;
+  for (char c : name)
+    if (!isNameChar(c)) return false;
+  return true;
+}
+
+int RunSettings(const std::vector<std::string>& args) {
+  const ArgParser parser(args, {}, {});
+  const std::vector<std::string>& words = parser.Positionals();
+  const bool isGet = !words.empty() && words[0] == "get" && words.size() == 3;
+  const bool isSet = !words.empty() && words[0] == "set" && words.size() == 4;
+  if (!isGet && !isSet) throw UsageError{"expected get SECTION KEY or set SECTION KEY VALUE"};
+  if (!IsElementName(words[1]) || !IsElementName(words[2]))
+    throw UsageError{"SECTION and KEY are names made of letters, digits, '_', '-' and '.'"};
+
+  StderrMessages messages;
+  data::CTessalyUnitDoc doc(messages);
+  InitialiseForCli(doc, parser.Common());
+  if (isGet) {
+    std::cout << doc.settings.Read(words[2], words[1]) << '\n';
+    return kExitOk;
+  }
+  return SetValue(doc.settings, words[1], words[2], words[3]);
+}
+
+const CommandRegistrar reg{{"settings", "settings get SECTION KEY | settings set SECTION KEY VALUE", RunSettings}};
+
+}  // namespace
+
+}  // namespace lumaret::cli
