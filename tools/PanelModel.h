@@ -44,7 +44,7 @@ struct PanelParameters {
   double spacingWavelengths = 0.72;      // element spacing at band centre
   double crossPolarDb = 24.0;            // co-polar peak over cross-polar at boresight
   double scatterFloorDb = -45.0;         // noise floor below the peak
-  double rippleDb = 0.02;                // peak-to-peak measurement ripple near the peak
+  double rippleDb = 0.02;                // peak-to-peak measurement ripple 10 dB and more down
   std::uint64_t seed = 1;
 };
 

@@ -153,9 +153,14 @@ inline std::vector<double> PanelModel::SampleLevels(const CutSpec& cut, const st
     std::vector<double> levels;
     levels.reserve(angles.size());
     for (double angle : angles) {
-      std::complex<double> field = std::sqrt(Power(which, angle));
-      for (int k = 0; k < kScatterTerms; ++k) field += std::polar(scatter, cycles[k] * angle * kDeg + phases[k]);
-      levels.push_back(PowerToDb(std::norm(field)) + parameters_.rippleDb / 2.0 * noise.Uniform());
+      // Scatter and ripple fade in over the first 10 dB below the peak, so the flat top of
+      // a beam keeps its maximum where the model puts it.
+      const double power = Power(which, angle);
+      const double depthScale = std::clamp(-PowerToDb(power) / 10.0, 0.0, 1.0);
+      std::complex<double> field = std::sqrt(power);
+      for (int k = 0; k < kScatterTerms; ++k)
+        field += std::polar(scatter * depthScale, cycles[k] * angle * kDeg + phases[k]);
+      levels.push_back(PowerToDb(std::norm(field)) + parameters_.rippleDb / 2.0 * depthScale * noise.Uniform());
     }
     return levels;
   };
