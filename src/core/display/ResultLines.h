@@ -1,0 +1,56 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "analysis/AnalysisSettings.h"
+#include "analysis/IndicatorFlags.h"
+#include "data/CTessalyUnitDoc.h"
+#include "data/PatternFile.h"
+
+namespace lumaret::display {
+
+// What a file holds, by its plane (name field 8) and polarization (name field 9).
+enum class FileKind { HorizontalCo, HorizontalCross, VerticalCo, VerticalCross, Combined, Unclassified };
+FileKind KindOf(const data::PatternFile& file);
+
+// What the result texts read besides the file: the selection flags and the settings whose
+// values appear inside some labels.
+struct ResultTextSettings {
+  const analysis::IndicatorFlags& flags;
+  const analysis::HPara& hPara;
+  const analysis::VPara& vPara;
+};
+ResultTextSettings TextSettingsOf(const data::CTessalyUnitDoc& doc);
+
+// True when the radiation lines belong to files of this kind: horizontal co-polar files
+// when the gain is taken from the horizontal cut, vertical co-polar files otherwise.
+bool ShowsRadiationLines(FileKind kind, const analysis::VPara& vPara);
+
+// The radiation lines of a result. When the Gain line is selected and the gain is unset,
+// the directivity, losses, efficiency and GFR are unset in the result too, so no later
+// listing shows them either.
+std::vector<std::string> RadiationLines(const ResultTextSettings& s, data::PerformanceResult& result);
+
+std::vector<std::string> HorizontalCoLines(const ResultTextSettings& s, const data::PerformanceResult& result);
+std::vector<std::string> HorizontalCrossLines(const ResultTextSettings& s, const data::PerformanceResult& result);
+// The side-lobe range lines use the file's own ranges in automatic mode.
+std::vector<std::string> VerticalCoLines(const ResultTextSettings& s, const data::PatternFile& file);
+std::vector<std::string> VerticalCrossLines(const ResultTextSettings& s, const data::PerformanceResult& result);
+std::vector<std::string> CombinedLines(const ResultTextSettings& s, const data::PerformanceResult& result);
+
+// The THP, SPR and SS range lines on their own.
+std::vector<std::string> ThpLines(const ResultTextSettings& s, const data::PerformanceResult& result);
+std::vector<std::string> SprLines(const ResultTextSettings& s, const data::PerformanceResult& result);
+std::vector<std::string> SsRangeLines(const analysis::VPara& vPara,
+                                      const std::vector<std::pair<std::string, std::string>>& ranges,
+                                      const data::ResultList& values);
+
+// Every catalogue line of a file's kind: the radiation lines where they belong, then the
+// lines of the kind. Unclassified files have none.
+std::vector<std::string> CatalogueLines(const ResultTextSettings& s, data::PatternFile& file);
+
+// The seven name fields 6 to 12 joined by "_".
+std::string ComposedFileName(const data::PatternFile& file);
+
+}  // namespace lumaret::display
