@@ -323,7 +323,7 @@ int WriteEnvelopeSet(const std::string& configFolder, int bandLowMHz, int bandHi
   // mask mark the side-lobe ranges: far upper, first upper, main beam, lower.
   WriteFile(range / "V" / "v-plane.txt",
             MaskText("Angle(deg) Level(dB) vertical co-polar mask " + band,
-                     {{-90, -81, -25}, {-80, -41, -20}, {-40, -16, -16}, {-15, 15, 0}, {16, 60, -12}, {61, 90, -15}}));
+                     {{-90, -81, -25}, {-80, -41, -20}, {-40, -9, -16}, {-8, 8, 0}, {9, 60, -12}, {61, 90, -15}}));
   WriteFile(range / "V" / "v-plane xpd.txt",
             MaskText("Angle(deg) Level(dB) vertical cross-polar mask " + band,
                      {{-90, -16, -25}, {-15, 15, -15}, {16, 90, -22}}));
