@@ -22,17 +22,6 @@ std::int32_t RadioPair(const std::string& first, const std::string& second) {
   return first == kTrue && second == kFalse ? 0 : 1;
 }
 
-std::vector<float> CommaSeparatedFloats(const std::string& text) {
-  std::vector<float> values;
-  std::size_t start = 0;
-  for (std::size_t comma = text.find(','); comma != std::string::npos; comma = text.find(',', start)) {
-    values.push_back(TextToFloat(text.substr(start, comma - start)));
-    start = comma + 1;
-  }
-  values.push_back(TextToFloat(text.substr(start)));
-  return values;
-}
-
 template <typename Texts>
 Texts ReadTexts(const data::CSettingsStore& store, const char* section, const std::vector<SetupKey<Texts>>& keys) {
   Texts texts;
@@ -180,7 +169,7 @@ HPara HParaFromTexts(const HSetupTexts& t) {
   p.Lean_XdB = TextToFloat(t.IDC_EDIT_SELLEAN);
   p.THP_mode = RadioPair(t.IDC_RADIO_THP_ANGLE_RANG, t.IDC_RADIO_THP_DB_RANG);
   p.THP_Xdeg = TextToFloat(t.IDC_EDIT_THP_XDEG);
-  p.THP_XdB = CommaSeparatedFloats(t.IDC_EDIT_THP_XDB);
+  for (const std::string& drop : ThpDropTexts(t.IDC_EDIT_THP_XDB)) p.THP_XdB.push_back(TextToFloat(drop));
   p.SPR_mode = RadioPair(t.IDC_RADIO_SPR_ANGLE_RANG, t.IDC_RADIO_SPR_DB_RANG);
   p.SPR_Xdeg = TextToFloat(t.IDC_EDIT_SPR_XDEG);
   p.SPR_XdB = TextToFloat(t.IDC_EDIT_SPR_XDB);
@@ -189,6 +178,17 @@ HPara HParaFromTexts(const HSetupTexts& t) {
   p.XPD_Xdeg = TextToFloat(t.IDC_EDIT_SelXPDX);
   p.XPD_XdB = TextToFloat(t.IDC_EDIT_SelXPDXDB);
   return p;
+}
+
+std::vector<std::string> ThpDropTexts(const std::string& text) {
+  std::vector<std::string> pieces;
+  std::size_t start = 0;
+  for (std::size_t comma = text.find(','); comma != std::string::npos; comma = text.find(',', start)) {
+    pieces.push_back(text.substr(start, comma - start));
+    start = comma + 1;
+  }
+  pieces.push_back(text.substr(start));
+  return pieces;
 }
 
 bool IsManualSsMode(const VSetupTexts& t) { return t.IDC_RADIO_AUTO == kFalse && t.IDC_RADIO_MANUAL == kTrue; }

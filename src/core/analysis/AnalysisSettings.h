@@ -135,6 +135,10 @@ HPara HParaFromTexts(const HSetupTexts& texts);
 VPara VParaFromTexts(const VSetupTexts& texts);
 RPara RParaFromTexts(const VSetupTexts& texts);  // 1 only when IDC_RADIO_GAIN_CALCPARA_V reads "TRUE"
 
+// The pieces of the THP drop text between commas, the one after the last comma included
+// ("3,10" gives "3" and "10"; "3," gives "3" and "").
+std::vector<std::string> ThpDropTexts(const std::string& text);
+
 // True when the side-lobe ranges are set by hand: IDC_RADIO_AUTO reads "FALSE" and
 // IDC_RADIO_MANUAL reads "TRUE".
 bool IsManualSsMode(const VSetupTexts& texts);

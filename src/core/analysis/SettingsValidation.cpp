@@ -1,7 +1,6 @@
 #include "analysis/SettingsValidation.h"
 
 #include <regex>
-#include <vector>
 
 #include "data/DataLine.h"
 
@@ -39,17 +38,6 @@ bool Accepts(const std::string& text, const Range& range, bool integerOnly = fal
   return InRange(data::LeadingNumber(text), range);
 }
 
-std::vector<std::string> CommaSeparated(const std::string& text) {
-  std::vector<std::string> pieces;
-  std::size_t start = 0;
-  for (std::size_t comma = text.find(','); comma != std::string::npos; comma = text.find(',', start)) {
-    pieces.push_back(text.substr(start, comma - start));
-    start = comma + 1;
-  }
-  pieces.push_back(text.substr(start));
-  return pieces;
-}
-
 template <typename Record>
 SetupValidation<Record> Rejected(const char* message, const char* caption = kCaption) {
   return SetupValidation<Record>{std::nullopt, message, caption};
@@ -70,7 +58,7 @@ const char* FirstHorizontalFault(const HSetupTexts& t, const HPara& converted) {
   if (converted.THP_mode == 0) {
     if (!Accepts(t.IDC_EDIT_THP_XDEG, kAngle)) return "THP input parameter is out of range 1~180,please check!";
   } else {
-    for (const std::string& drop : CommaSeparated(t.IDC_EDIT_THP_XDB))
+    for (const std::string& drop : ThpDropTexts(t.IDC_EDIT_THP_XDB))
       if (!Accepts(drop, kDrop)) return "THP XdB input parameter is out of range 1~20,please check!";
   }
   if (!Accepts(t.IDC_EDIT_SPR_XDEG, kAngle)) return "SPR Xdeg input parameter is out of range 1~180,please check!";
