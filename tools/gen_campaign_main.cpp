@@ -61,6 +61,7 @@ void SetBand(CampaignOptions& options, const std::string& text) {
 struct Command {
   CampaignOptions campaign;
   std::string envelopeFolder;
+  bool help = false;
 };
 
 Command ParseArguments(int argc, char** argv) {
@@ -73,7 +74,8 @@ Command ParseArguments(int argc, char** argv) {
       if (i + 1 >= argc) throw UsageError{option + " needs a value"};
       return argv[++i];
     };
-    if (option == "--out") options.outputFolder = value();
+    if (option == "--help" || option == "-h") command.help = true;
+    else if (option == "--out") options.outputFolder = value();
     else if (option == "--name") options.campaignName = value();
     else if (option == "--band") SetBand(options, value()), bandGiven = true;
     else if (option == "--ports") options.ports = ParseInt(option, value());
@@ -87,6 +89,7 @@ Command ParseArguments(int argc, char** argv) {
     else if (option == "--envelopes") command.envelopeFolder = value();
     else throw UsageError{"unknown option " + option};
   }
+  if (command.help) return command;
   if (options.outputFolder.empty() && command.envelopeFolder.empty()) throw UsageError{"give --out or --envelopes"};
   if (options.fileCount < 0) throw UsageError{"--files must not be negative"};
   if (!msiChosen && options.fileCount > 0) options.combinedFiles = false;
@@ -112,6 +115,10 @@ int main(int argc, char** argv) {
   } catch (const UsageError& error) {
     std::fprintf(stderr, "lumaret-gen-campaign: %s\n%s", error.message.c_str(), kUsage);
     return 1;
+  }
+  if (command.help) {
+    std::fputs(kUsage, stdout);
+    return 0;
   }
   try {
     const CampaignOptions& options = command.campaign;

@@ -169,6 +169,7 @@ expect_error 1 "unknown option" --out "$work/x" --colour red
 expect_error 1 "give --out" --ports 2
 touch "$work/file"
 expect_error 2 "$work/file" --out "$work/file/sub"
+"$gen" --help | grep -q -- '--files N' || fail "--help prints the options"
 # A band taken from the campaign name.
 "$gen" --out "$work/n" --name 800_900_ANTY_20270101_C_D --freqs 850 --no-msi >/dev/null
 [ "$(ls "$work/n/800_900_ANTY_20270101_C_D" | grep -c '\.cm$')" -eq 8 ] || fail "--name sets the band"
