@@ -1,11 +1,191 @@
 #include "data/AuxiliaryInputs.h"
 
-// Placeholder definitions so that the reader's batch can call the hook; the readers of
-// gain-level and envelope files replace this file.
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <set>
+#include <string_view>
+#include <system_error>
+
+#include "data/DataLine.h"
+#include "data/DocumentSetup.h"
+#include "data/PatternGrammar.h"
+
+namespace fs = std::filesystem;
+
 namespace lumaret::data {
-void LoadGainLevelFiles(CTessalyUnitDoc&, const std::string&) {}
-void ReadGainLevelFile(CTessalyUnitDoc&, const std::string&) {}
-void LoadEnvelopeFiles(CTessalyUnitDoc&, const std::string&) {}
-void ReadEnvelopeFile(CTessalyUnitDoc&, const std::string&) {}
-void LoadGainLevelsAfterBatch(CTessalyUnitDoc&, const std::vector<std::string>&) {}
+namespace {
+
+constexpr const char* kGainPathEmpty = "sz_GainFilePath is null!";
+constexpr std::string_view kTextGainMarker = "Frequency(MHz)";
+constexpr std::size_t kMarkerWindow = 100;   // bytes searched for the text marker
+constexpr std::size_t kBinaryRecordSize = 8;  // two little-endian 32-bit floats
+// A first line whose line break stands beyond this position is an envelope's title.
+constexpr std::size_t kEnvelopeTitleBreak = 24;
+constexpr std::string_view kAuxExtension = ".txt";
+
+bool ReadWholeFile(const std::string& path, std::string& text) {
+  std::error_code ec;
+  if (!fs::is_regular_file(path, ec)) return false;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return !in.bad();
+}
+
+std::string FileNameOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+void Store(AuxMap& map, const std::string& path, PointSequence points) {
+  AuxRecord record;
+  record.path = ToKey(path);
+  record.fileName = ToKey(FileNameOf(path));
+  record.points = std::move(points);
+  map[record.path] = std::move(record);
+}
+
+// The data lines that follow the reader's position, under the data-line rule; reading
+// ends at the first blank line after a point or at the end of the text.
+PointSequence ReadDataLines(LineCursor& cursor) {
+  PointSequence points;
+  ReadDataBlock(cursor, std::numeric_limits<std::size_t>::max(), false,
+                [&points](float first, float second) { points.push_back({first, second}); });
+  return points;
+}
+
+float LittleEndianFloat(const unsigned char* bytes) {
+  const std::uint32_t bits = static_cast<std::uint32_t>(bytes[0]) | (static_cast<std::uint32_t>(bytes[1]) << 8) |
+                             (static_cast<std::uint32_t>(bytes[2]) << 16) |
+                             (static_cast<std::uint32_t>(bytes[3]) << 24);
+  float value = 0.0f;
+  std::memcpy(&value, &bits, sizeof value);
+  return value;
+}
+
+// Whole records only; a partial last record and records holding a value that is not a
+// finite number are left out.
+PointSequence ReadBinaryGainLevels(const std::string& bytes) {
+  PointSequence points;
+  const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+  const std::size_t records = bytes.size() / kBinaryRecordSize;
+  points.reserve(records);
+  for (std::size_t r = 0; r < records; ++r) {
+    const float frequency = LittleEndianFloat(data + r * kBinaryRecordSize);
+    const float gain = LittleEndianFloat(data + r * kBinaryRecordSize + 4);
+    if (std::isfinite(frequency) && std::isfinite(gain)) points.push_back({frequency, gain});
+  }
+  return points;
+}
+
+PointSequence ReadTextGainLevels(const std::string& text) {
+  LineCursor cursor(text);
+  std::string_view header;
+  cursor.Next(header);
+  return ReadDataLines(cursor);
+}
+
+// The entries of a folder in ascending byte order of their names; none when the folder
+// cannot be listed.
+std::vector<fs::directory_entry> SortedEntries(const std::string& folder) {
+  std::vector<fs::directory_entry> entries;
+  std::error_code ec;
+  fs::directory_iterator it(folder.empty() ? std::string(".") : folder, ec);
+  if (ec) return entries;
+  for (; it != fs::directory_iterator(); it.increment(ec)) {
+    if (ec) break;
+    entries.push_back(*it);
+  }
+  std::sort(entries.begin(), entries.end(), [](const fs::directory_entry& l, const fs::directory_entry& r) {
+    return l.path().filename().string() < r.path().filename().string();
+  });
+  return entries;
+}
+
+bool NamesAuxFile(const fs::directory_entry& entry) {
+  return entry.path().filename().string().find(kAuxExtension) != std::string::npos;
+}
+
+bool IsFolder(const fs::directory_entry& entry) {
+  std::error_code ec;
+  return entry.is_directory(ec);
+}
+
+// The text that goes before an entry's name: the folder with its trailing "/", or nothing
+// for the current folder given as "", so that keys match those of the pattern files.
+std::string EntryPrefix(const std::string& folder) { return folder.empty() ? folder : WithTrailingSlash(folder); }
+
+// Recursive envelope loading; a folder reached a second time (through a link) is skipped.
+void LoadEnvelopeTree(CTessalyUnitDoc& doc, const std::string& folder, std::set<fs::path>& visited) {
+  std::error_code ec;
+  const fs::path identity = fs::canonical(folder.empty() ? std::string(".") : folder, ec);
+  if (ec || !visited.insert(identity).second) return;
+  const std::string base = EntryPrefix(folder);
+  for (const fs::directory_entry& entry : SortedEntries(folder)) {
+    const std::string name = entry.path().filename().string();
+    if (IsFolder(entry)) {
+      LoadEnvelopeTree(doc, base + name, visited);
+    } else if (NamesAuxFile(entry)) {
+      ReadEnvelopeFile(doc, base + name);
+    }
+  }
+}
+
+}  // namespace
+
+void LoadGainLevelFiles(CTessalyUnitDoc& doc, const std::string& folder) {
+  const std::string base = EntryPrefix(folder);
+  for (const fs::directory_entry& entry : SortedEntries(folder)) {
+    if (IsFolder(entry) || !NamesAuxFile(entry)) continue;
+    ReadGainLevelFile(doc, base + entry.path().filename().string());
+  }
+}
+
+void ReadGainLevelFile(CTessalyUnitDoc& doc, const std::string& path) {
+  if (path.empty()) {
+    doc.Messages().Show(kGainPathEmpty);
+    return;
+  }
+  std::string bytes;
+  if (!ReadWholeFile(path, bytes)) return;
+  const std::string_view head = std::string_view(bytes).substr(0, kMarkerWindow);
+  const bool isText = head.find(kTextGainMarker) != std::string_view::npos;
+  Store(doc.gainLevelMap, path, isText ? ReadTextGainLevels(bytes) : ReadBinaryGainLevels(bytes));
+}
+
+void LoadEnvelopeFiles(CTessalyUnitDoc& doc, const std::string& folder) {
+  std::set<fs::path> visited;
+  LoadEnvelopeTree(doc, folder, visited);
+}
+
+void ReadEnvelopeFile(CTessalyUnitDoc& doc, const std::string& path) {
+  if (path.empty()) return;
+  std::string text;
+  if (!ReadWholeFile(path, text)) return;
+  const std::size_t firstBreak = text.find('\n');
+  if (firstBreak == std::string::npos) return;
+  LineCursor cursor(text);
+  if (firstBreak > kEnvelopeTitleBreak) {
+    std::string_view title;
+    cursor.Next(title);
+  }
+  Store(doc.envelopeMap, path, ReadDataLines(cursor));
+}
+
+void LoadGainLevelsAfterBatch(CTessalyUnitDoc& doc, const std::vector<std::string>& pathsRead) {
+  std::set<std::string> folders;
+  for (const std::string& path : pathsRead) {
+    const PatternFile* record = doc.Find(ToKey(path));
+    if (record == nullptr || !record->readWithoutGain) continue;
+    folders.insert(fs::path(path).parent_path().string());
+  }
+  for (const std::string& folder : folders) LoadGainLevelFiles(doc, folder);
+}
+
 }  // namespace lumaret::data

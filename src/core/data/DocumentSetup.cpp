@@ -5,6 +5,7 @@
 
 #include "analysis/AnalysisSettings.h"
 #include "analysis/IndicatorTable.h"
+#include "data/AuxiliaryInputs.h"
 #include "data/FileAssociation.h"
 
 namespace fs = std::filesystem;
@@ -37,6 +38,7 @@ void InitialiseDocument(CTessalyUnitDoc& doc, const DocumentFolders& folders) {
   doc.indicators = analysis::ReadIndicatorFlags(doc.settings);
   doc.association = ReadAssociationSwitches(doc.settings);
   doc.envelopeFolder = doc.configFolder;
+  LoadEnvelopeFiles(doc, doc.envelopeFolder);
 }
 
 }  // namespace lumaret::data
