@@ -7,6 +7,7 @@
 #include "cli/CliCommon.h"
 #include "data/AnalysisDriver.h"
 #include "data/PatternFileReader.h"
+#include "display/AllResultsGrid.h"
 #include "exports/ResultCsv.h"
 #include "exports/ResultJson.h"
 
@@ -14,14 +15,14 @@ namespace lumaret::cli {
 
 namespace {
 
-using ResultWriter = void (*)(std::ostream&, const data::PatternSet&);
+using ResultWriter = void (*)(std::ostream&, data::CTessalyUnitDoc&);
 
-// The output formats of the command. The text format (the "All Results" lines) joins this
-// table once the result texts exist.
+// The output formats of the command; text is the "All Results" lines of every file.
 const std::map<std::string, ResultWriter>& ResultWriters() {
   static const std::map<std::string, ResultWriter> writers{
-      {"json", &exports::WriteResultJson},
-      {"csv", &exports::WriteResultCsv},
+      {"json", [](std::ostream& out, data::CTessalyUnitDoc& doc) { exports::WriteResultJson(out, doc.patterns); }},
+      {"csv", [](std::ostream& out, data::CTessalyUnitDoc& doc) { exports::WriteResultCsv(out, doc.patterns); }},
+      {"text", [](std::ostream& out, data::CTessalyUnitDoc& doc) { display::WriteResultText(doc, out); }},
   };
   return writers;
 }
@@ -29,7 +30,7 @@ const std::map<std::string, ResultWriter>& ResultWriters() {
 ResultWriter ChosenWriter(const ArgParser& parser) {
   const std::string format = parser.Value("--format", "json");
   const auto it = ResultWriters().find(format);
-  if (it == ResultWriters().end()) throw UsageError{"unknown format '" + format + "' (json or csv)"};
+  if (it == ResultWriters().end()) throw UsageError{"unknown format '" + format + "' (json, text or csv)"};
   return it->second;
 }
 
@@ -56,14 +57,17 @@ int RunAnalyze(const std::vector<std::string>& args) {
   // Without --keep-going a failed read stops everything: no partial document is printed.
   if (!batch.failed.empty() && !options.keepGoing) return kExitFileError;
 
-  data::AnalyseAllLoadedFiles(doc);
+  {
+    Progress progress("Analysing", doc.patterns.size(), options.quiet);
+    data::AnalyseAllLoadedFiles(doc, [&](std::size_t done, std::size_t) { progress.Step(done); });
+  }
   std::ostringstream document;
-  writer(document, doc.patterns);
+  writer(document, doc);
   std::cout << document.str() << std::flush;
   return batch.failed.empty() ? kExitOk : kExitFileError;
 }
 
-CommandRegistrar reg{{"analyze", "analyze [options] [--format json|csv] PATH...", &RunAnalyze}};
+CommandRegistrar reg{{"analyze", "analyze [options] [--format json|text|csv] PATH...", &RunAnalyze}};
 
 }  // namespace
 

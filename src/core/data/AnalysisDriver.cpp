@@ -96,10 +96,12 @@ void AnalyseSelection(CTessalyUnitDoc& doc) {
   }
 }
 
-void AnalyseAllLoadedFiles(CTessalyUnitDoc& doc) {
+void AnalyseAllLoadedFiles(CTessalyUnitDoc& doc, const AnalysisProgress& progress) {
   GainGroups groups(doc);
+  std::size_t done = 0;
   for (auto& [key, file] : doc.patterns) {
     if (!file.points.empty()) AnalyseRecord(doc, file, groups);
+    if (progress) progress(++done, doc.patterns.size());
   }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
 
 #include "data/CTessalyUnitDoc.h"
@@ -11,7 +13,9 @@ namespace lumaret::data {
 void AnalyseOneFile(CTessalyUnitDoc& doc, const std::string& key);
 // analyse-one-file for every key of the current selection, in the selection's order.
 void AnalyseSelection(CTessalyUnitDoc& doc);
+// Told after each record of a run over all files: records visited so far, and the total.
+using AnalysisProgress = std::function<void(std::size_t done, std::size_t total)>;
 // Every record of the set in key order, skipping records without points.
-void AnalyseAllLoadedFiles(CTessalyUnitDoc& doc);
+void AnalyseAllLoadedFiles(CTessalyUnitDoc& doc, const AnalysisProgress& progress = {});
 
 }  // namespace lumaret::data
