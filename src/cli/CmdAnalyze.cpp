@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "cli/CliCommon.h"
+#include "cli/PatternBatch.h"
 #include "data/AnalysisDriver.h"
-#include "data/PatternFileReader.h"
 #include "display/AllResultsGrid.h"
 #include "exports/ResultCsv.h"
 #include "exports/ResultJson.h"
@@ -34,15 +34,6 @@ ResultWriter ChosenWriter(const ArgParser& parser) {
   return it->second;
 }
 
-// Reads the paths as one batch of the open command, with progress on standard error.
-data::BatchResult ReadBatch(data::CTessalyUnitDoc& doc, const std::vector<std::string>& paths,
-                            const CommonOptions& options) {
-  Progress progress("Reading", paths.size(), options.quiet);
-  std::size_t done = 0;
-  return data::OpenBatch(doc, paths, options.keepGoing,
-                         [&](const std::string&, int) { progress.Step(++done); });
-}
-
 int RunAnalyze(const std::vector<std::string>& args) {
   const ArgParser parser(args, {"--format"}, {});
   const ResultWriter writer = ChosenWriter(parser);
@@ -52,8 +43,7 @@ int RunAnalyze(const std::vector<std::string>& args) {
   StderrMessages messages;
   data::CTessalyUnitDoc doc(messages);
   InitialiseForCli(doc, options);
-  const data::BatchResult batch = ReadBatch(doc, ExpandPatternPaths(parser.Positionals()), options);
-  for (const std::string& path : batch.failed) std::cerr << "lumaret-cli analyze: cannot read " << path << '\n';
+  const data::BatchResult batch = ReadPatternBatch(doc, ExpandPatternPaths(parser.Positionals()), options);
   // Without --keep-going a failed read stops everything: no partial document is printed.
   if (!batch.failed.empty() && !options.keepGoing) return kExitFileError;
 
