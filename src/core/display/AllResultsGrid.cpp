@@ -1,0 +1,90 @@
+#include "display/AllResultsGrid.h"
+
+#include <ostream>
+
+namespace lumaret::display {
+
+namespace {
+
+constexpr int kCoPolarFirstRow = 3;
+constexpr int kCombinedFirstRow = 1;
+// A cross-polar column without a co-polar column before it starts below its file name,
+// so the name stays readable.
+constexpr int kCrossWithoutCoFirstRow = 1;
+
+std::string FileNameLine(const data::PatternFile& file) { return "File Name : " + file.fileName; }
+
+// Where the next cross-polar column of each plane continues.
+struct RowCursor {
+  int afterHorizontalCo = kCrossWithoutCoFirstRow;
+  int afterVerticalCo = kCrossWithoutCoFirstRow;
+
+  int FirstRow(FileKind kind) const {
+    switch (kind) {
+      case FileKind::HorizontalCo:
+      case FileKind::VerticalCo:
+        return kCoPolarFirstRow;
+      case FileKind::HorizontalCross:
+        return afterHorizontalCo;
+      case FileKind::VerticalCross:
+        return afterVerticalCo;
+      case FileKind::Combined:
+      case FileKind::Unclassified:
+        break;
+    }
+    return kCombinedFirstRow;
+  }
+
+  void Wrote(FileKind kind, int nextRow) {
+    if (kind == FileKind::HorizontalCo) afterHorizontalCo = nextRow;
+    if (kind == FileKind::VerticalCo) afterVerticalCo = nextRow;
+  }
+};
+
+void AddColumn(AllResultsGrid& grid) {
+  if (grid.headers.empty()) grid.cells.assign(kAllResultsRows, {});
+  grid.headers.push_back(kAllResultsHeader);
+  for (auto& row : grid.cells) row.emplace_back();
+}
+
+void SetCell(AllResultsGrid& grid, int row, int column, std::string text) {
+  while (grid.RowCount() <= row) grid.cells.emplace_back(grid.headers.size());
+  grid.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = std::move(text);
+}
+
+}  // namespace
+
+std::vector<std::string> AllResultsLines(const ResultTextSettings& settings, data::PatternFile& file) {
+  std::vector<std::string> lines{FileNameLine(file)};
+  const auto catalogue = CatalogueLines(settings, file);
+  lines.insert(lines.end(), catalogue.begin(), catalogue.end());
+  return lines;
+}
+
+AllResultsGrid BuildAllResultsGrid(data::CTessalyUnitDoc& doc, const std::vector<std::string>& displayed) {
+  AllResultsGrid grid;
+  const ResultTextSettings settings = TextSettingsOf(doc);
+  RowCursor cursor;
+  for (const auto& key : displayed) {
+    data::PatternFile* file = doc.Find(key);
+    if (file == nullptr) continue;
+    AddColumn(grid);
+    const int column = grid.ColumnCount() - 1;
+    SetCell(grid, 0, column, FileNameLine(*file));
+    const FileKind kind = KindOf(*file);
+    int row = cursor.FirstRow(kind);
+    for (auto& line : CatalogueLines(settings, *file)) SetCell(grid, row++, column, std::move(line));
+    cursor.Wrote(kind, row);
+  }
+  return grid;
+}
+
+void WriteResultText(data::CTessalyUnitDoc& doc, std::ostream& out) {
+  const ResultTextSettings settings = TextSettingsOf(doc);
+  for (auto& [key, file] : doc.patterns) {
+    for (const auto& line : AllResultsLines(settings, file)) out << line << '\n';
+    out << '\n';
+  }
+}
+
+}  // namespace lumaret::display

@@ -1,0 +1,69 @@
+#include "display/CurrentResults.h"
+
+#include "data/FileAssociation.h"
+#include "display/ResultLines.h"
+
+namespace lumaret::display {
+
+namespace {
+
+// A name without partner markers is its own "partner"; only another loaded file counts.
+bool HasLoadedPartner(const data::CTessalyUnitDoc& doc, const std::string& key) {
+  for (const std::string& partner : {data::PolarPartner(key), data::SlantPartner(doc, key), data::CutPartner(key)})
+    if (partner != key && doc.Find(partner) != nullptr) return true;
+  return false;
+}
+
+bool ListsDisplayedFiles(const data::CTessalyUnitDoc& doc, const std::vector<std::string>& displayed) {
+  if (displayed.size() == 1) return true;
+  if (displayed.size() != 2) return false;
+  return HasLoadedPartner(doc, displayed[0]) || HasLoadedPartner(doc, displayed[1]);
+}
+
+void AppendHeading(std::vector<std::string>& out, const data::PatternFile& file) {
+  out.push_back("");
+  out.push_back("Antenna type : " + file.nameFields[2]);
+  out.push_back("File Name : " + ComposedFileName(file));
+  out.push_back("Date : " + file.nameFields[3]);
+}
+
+void AppendFile(std::vector<std::string>& out, const ResultTextSettings& s, data::PatternFile& file) {
+  switch (KindOf(file)) {
+    case FileKind::HorizontalCo:
+    case FileKind::VerticalCo:
+      AppendHeading(out, file);
+      break;
+    case FileKind::HorizontalCross:
+    case FileKind::VerticalCross:
+      out.push_back("");
+      out.push_back("File Name : " + ComposedFileName(file));
+      break;
+    case FileKind::Combined:
+      out.push_back("File Name : " + file.fileName);
+      break;
+    case FileKind::Unclassified:
+      return;
+  }
+  const auto lines = CatalogueLines(s, file);
+  out.insert(out.end(), lines.begin(), lines.end());
+}
+
+}  // namespace
+
+std::vector<std::string> CurrentResults(data::CTessalyUnitDoc& doc, const std::vector<std::string>& displayed,
+                                        const std::optional<std::string>& markInformation) {
+  std::vector<std::string> out;
+  if (!ListsDisplayedFiles(doc, displayed)) return out;
+  const ResultTextSettings settings = TextSettingsOf(doc);
+  for (const auto& key : displayed) {
+    if (data::PatternFile* file = doc.Find(key)) AppendFile(out, settings, *file);
+  }
+  if (markInformation) {
+    out.push_back("");
+    out.push_back(kMarkBlockTitle);
+    out.push_back(*markInformation);
+  }
+  return out;
+}
+
+}  // namespace lumaret::display
