@@ -9,6 +9,11 @@
 #include <stdexcept>
 
 #include "PanelModel.h"
+#include "data/PatternFile.h"
+#include "exports/ExactDataWriter.h"
+#include "exports/ExportContext.h"
+#include "exports/NameCodes.h"
+#include "exports/PatternHeaders.h"
 
 namespace lumaret::tools {
 
@@ -44,6 +49,9 @@ std::vector<std::string> SplitName(const std::string& name) {
   parts.push_back(name.substr(start));
   return parts;
 }
+
+// Position just after the second line break of a text.
+std::size_t SecondLineEnd(const std::string& text) { return text.find('\n', text.find('\n') + 1) + 1; }
 
 std::vector<double> CutAngles() {
   std::vector<double> angles(kCutPoints);
@@ -198,12 +206,15 @@ class CampaignWriter {
     for (bool vertical : {false, true}) {
       for (bool cross : {false, true}) {
         if (written >= remaining) return written;
-        const CutSpec cut{port.number, port.plus45, vertical, cross, frequency};
-        std::string text = "TARSEL Chamber Exact Data\r\n" + Format("Directivity(dBi) %.2f\r\n", directivity);
-        if (options_.gainLines) text += Format("Gain(dBi) %.2f\r\n", gain);
-        text += Format("%d\r\n", kCutPoints);
-        const std::vector<double> levels = model_.SampleLevels(cut, angles_);
-        for (int i = 0; i < kCutPoints; ++i) text += Format("%.2f %.2f\r\n", angles_[i], levels[i]);
+        const std::vector<double> levels =
+            model_.SampleLevels({port.number, port.plus45, vertical, cross, frequency}, angles_);
+        data::PatternFile record;
+        record.line2Value = static_cast<float>(directivity);
+        for (int i = 0; i < kCutPoints; ++i)
+          record.points.push_back({static_cast<float>(angles_[i]), static_cast<float>(levels[i])});
+        // The exact-data export's layout; a chamber that knows the gain adds it as line 3.
+        std::string text = exports::ExactDataText(record);
+        if (options_.gainLines) text.insert(SecondLineEnd(text), Format("Gain(dBi) %.2f\r\n", gain));
         WriteFile(folder_ / (CutStem(port, vertical, cross) + "_" + std::to_string(frequency) + ".cm"), text);
         ++written;
       }
@@ -211,19 +222,21 @@ class CampaignWriter {
     return written;
   }
 
-  // One MSI file: both co-polar cuts at whole degrees 0..359 as attenuation below their peak.
+  // One MSI file: both co-polar cuts at whole degrees 0..359 as attenuation below their
+  // peak, named and headed the way the MSI export names and heads its files.
   int WriteCombined(const Port& port, int frequency, std::size_t portCount) {
+    using namespace lumaret::exports;
     const fs::path msiFolder = fs::path(options_.outputFolder) / "MSI";
     fs::create_directories(msiFolder);
     const std::vector<std::string> parts = SplitName(name_);
-    const std::string frequencyCode = (frequency >= 1000 ? "" : "0") + std::to_string(frequency);
-    const std::string tiltCode = (options_.tiltDeg < 10 ? "0" : "") + std::to_string(options_.tiltDeg) + "T";
-    const std::string baseName = parts[2] + "_" + frequencyCode + "_X_CO_" + (port.plus45 ? "P45" : "M45") + "_" +
-                                 tiltCode + (portCount > 2 ? port.head : "");
-    std::string text = "NAME " + baseName + "\r\nFREQUENCY " + frequencyCode + "\r\n" +
-                       Format("GAIN %0.2f  dBi\r\n", GainDbi(port, frequency)) + "TILT\tELECTRICAL\r\n" +
-                       "COMMENT DATE " + CommentDate(parts[3]) + " 90 degrees polarized system Lever position " +
-                       Format("%02dt", options_.tiltDeg) + " deg\r\n";
+    const std::string tilt = std::to_string(options_.tiltDeg);
+    const std::string baseName =
+        UpperCase(parts[2] + "_" + FrequencyCode(std::to_string(frequency)) + "_x_co_" +
+                  (port.plus45 ? "p45" : "m45") + "_" + TiltCode(tilt) + (portCount > 2 ? port.head : ""));
+    std::string text = "NAME " + baseName + "\r\nFREQUENCY " + FrequencyCode(std::to_string(frequency)) + "\r\n" +
+                       GainLine(static_cast<float>(GainDbi(port, frequency)), "dBi", HeaderDialect::Msi) +
+                       TiltLine("Electrical", HeaderDialect::Msi) +
+                       CommentLine(CampaignDate(parts[3]), "90 degrees polarized", TiltCode(tilt));
     for (bool vertical : {false, true}) {
       text += vertical ? "VERTICAL 360\r\n" : "HORIZONTAL 360\r\n";
       const std::vector<double> levels = model_.SampleLevels({port.number, port.plus45, vertical, false, frequency},
@@ -242,10 +255,11 @@ class CampaignWriter {
     return 1;
   }
 
-  // "20261206" -> "06.12.2026"; any other date part is used as it stands.
-  static std::string CommentDate(const std::string& date) {
-    if (date.size() != 8) return date;
-    return date.substr(6, 2) + "." + date.substr(4, 2) + "." + date.substr(0, 4);
+  // The campaign date "20261206" of the folder name; a date part of another form gives
+  // a fixed date so that the output stays the same on every run.
+  static exports::CalendarDate CampaignDate(const std::string& date) {
+    if (date.size() != 8 || date.find_first_not_of("0123456789") != std::string::npos) return {};
+    return {std::stoi(date.substr(6, 2)), std::stoi(date.substr(4, 2)), std::stoi(date.substr(0, 4))};
   }
 
   // The gain standard's two curves and, per port and cut, the antenna's substitution level
