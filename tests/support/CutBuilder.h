@@ -21,9 +21,9 @@ data::PointSequence SampledCut(double first, double last, double step, const std
 // down at half the width), floored at `floorDb`.
 std::function<double(double)> GaussianBeam(double centre, double halfPowerWidth, double floorDb);
 
-// A pattern file record as the split-cut reader would leave it: the key is the
-// lower-cased path, the name fields 6 onward come from the file name's underscore parts
-// (without its extension), fields 0 to 5 from the folder name's parts.
+// A pattern file record as the split-cut reader would leave it: path folder + "/" + file
+// name, the key its lower-cased form, the name fields from the file name's and the
+// folder name's underscore parts (the folder name needs six parts for fields 0 to 5).
 data::PatternFile SplitCutFile(const std::string& folder, const std::string& fileName, data::PointSequence points);
 
 }  // namespace lumaret::test

@@ -45,10 +45,11 @@ class CPerformance {
   // Adds delta to every angle, wraps into [-179.5, 180] and sorts.
   void RotateCut(PointSequence& cut, float delta) const;
 
-  // Ascending sort by angle with the repeated-sample rule of the original selection passes.
+  // Ascending sort by angle, as one selection pass per sample orders it: the first sample of
+  // each distinct angle, then the last one repeated to the former length.
   void SortCut(PointSequence& cut) const;
 
-  // (values[0] + ... + values[n-1]) * |b - a| / n; unset (-999) when n <= 0.
+  // (values[0] + ... + values[n-1]) * |b - a| / n; unset (-999) when n <= 0 or n exceeds the list.
   double Integrate(const std::vector<double>& values, double a, double b, int n) const;
 
   // HBW and VBW of a combined file whose cuts are stored in file order (0..180, -179..-1).

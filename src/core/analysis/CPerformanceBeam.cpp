@@ -1,6 +1,5 @@
 // Main-beam primitives: the X dB crossings of the beam and the parabolic peak refinement.
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstddef>
 #include <optional>
@@ -8,18 +7,16 @@
 
 #include "analysis/CPerformance.h"
 #include "analysis/StoredValue.h"
+#include "data/CTessalyUnitDoc.h"
 
 namespace lumaret::analysis {
 
 namespace {
 
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
+// Name fields compared without regard to ASCII case (the key rule's lower-casing).
+std::string Lowered(const std::string& text) { return data::ToKey(text); }
 
-bool IsCutWord(const NameFields& names, const char* word) { return Lower(names[data::kFieldCut]) == word; }
+bool IsCutWord(const NameFields& names, const char* word) { return Lowered(names[data::kFieldCut]) == word; }
 
 // The sample of the cut that the crossing searches start from.
 std::size_t PeakPosition(const PointSequence& cut, float peakLevel) {
@@ -66,8 +63,8 @@ void CPerformance::GetXdBAngles(PointSequence& cut, PerformanceResult& result, c
   // An elevation cut of the vertical polarization may have its beam far from 0 degrees;
   // turn it so that the search does not run into the ends of the cut.
   int turned = 0;
-  const bool v90Elevation = Lower(names[data::kFieldPolarization]).find("v90") != std::string::npos &&
-                            Lower(names[data::kFieldCut]).find('e') != std::string::npos;
+  const bool v90Elevation = Lowered(names[data::kFieldPolarization]).find("v90") != std::string::npos &&
+                            Lowered(names[data::kFieldCut]).find('e') != std::string::npos;
   if (v90Elevation) {
     ComputeVBP(cut, result);
     if (-180.0f < result.vbp && result.vbp < -20.0f) {

@@ -196,7 +196,7 @@ void ComputeLean(const CPerformance& perf, PatternFile& file, const HPara& hPara
 
 void RunHorizontalCoStage(const CPerformance& perf, data::CTessalyUnitDoc& doc, PatternFile& file) {
   if (file.points.empty()) return;
-  const HPara hPara = doc.hPara;
+  const HPara& hPara = doc.hPara;
   ComputeHPeakAndHMin(perf, file);
   ComputeHmax(perf, file, hPara);
   file.result.hbw = HorizontalBeamWidth(perf, file, kHbwDrop);
