@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "data/DataLine.h"
+#include "data/SplitCutNames.h"
 #include "exports/AntennaXmlWriter.h"
 #include "exports/NameCodes.h"
 #include "exports/OutputFile.h"
@@ -26,17 +27,6 @@ bool StartsWithNoCase(std::string_view line, const std::string& word) {
   return line.size() >= word.size() && EqualsNoCase(std::string(line.substr(0, word.size())), word);
 }
 
-std::vector<std::string> SplitAtUnderscores(const std::string& text) {
-  std::vector<std::string> parts;
-  std::size_t start = 0;
-  for (std::size_t pos = text.find('_'); pos != std::string::npos; pos = text.find('_', start)) {
-    parts.push_back(text.substr(start, pos - start));
-    start = pos + 1;
-  }
-  parts.push_back(text.substr(start));
-  return parts;
-}
-
 bool IsPlnName(const std::string& name) {
   return name.size() > 4 && EqualsNoCase(name.substr(name.size() - 4), ".pln");
 }
@@ -54,7 +44,7 @@ bool EndsWithPort(const std::string& lastPart, const std::string& port) {
 // polarization, 5 the tilt code and the port name.
 bool NameMatches(const std::string& fileName, const std::string& polarization, const std::string& frequency,
                  const std::string& portText) {
-  const std::vector<std::string> parts = SplitAtUnderscores(fileName.substr(0, fileName.size() - 4));
+  const std::vector<std::string> parts = data::SplitNameParts(data::StemOf(fileName), data::kMaxFileNameParts);
   if (parts.size() < 6) return false;
   if (!EqualsNoCase(parts[1], FrequencyCode(frequency)) || !EqualsNoCase(parts[4], polarization)) return false;
   return portText == "_" || EndsWithPort(parts.back(), portText);

@@ -32,9 +32,7 @@ int ExportMsiFiles(data::CTessalyUnitDoc& doc, ExportContext& context) {
   const std::string folder = context.exportFolder + "MSI";
   EnsureFolder(folder, doc.Messages());
   ForEachCutPair(doc, [&](data::PatternFile& horizontal, const data::PatternFile& vertical) {
-    auto& f = horizontal.nameFields;
-    f[kFieldPortExtension] = LowerCase(f[kFieldPortExtension]);
-    f[data::kFieldPolarization] = LowerCase(f[data::kFieldPolarization]);
+    LowerCaseNameTexts(horizontal);
     const std::string baseName = CombinedBaseName(horizontal, context.info);
     WritePatternFile(folder, baseName + ".msi", horizontal, vertical,
                      [&] { return MsiText(horizontal, vertical, baseName, context); }, doc.Messages(), context);

@@ -29,6 +29,12 @@ std::string CommentLine(const CalendarDate& date, const std::string& description
                 description.c_str(), tiltText.c_str());
 }
 
+void LowerCaseNameTexts(data::PatternFile& horizontal) {
+  auto& f = horizontal.nameFields;
+  f[kFieldPortExtension] = LowerCase(f[kFieldPortExtension]);
+  f[data::kFieldPolarization] = LowerCase(f[data::kFieldPolarization]);
+}
+
 std::string DataSections(const data::PatternFile& horizontal, const data::PatternFile& vertical) {
   return "HORIZONTAL 360\r\n" + DataSection(horizontal.points, horizontal.result.hpeak.fMag) + "VERTICAL 360\r\n" +
          DataSection(vertical.points, vertical.result.vmax.fMag);

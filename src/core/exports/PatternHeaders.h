@@ -33,6 +33,10 @@ inline constexpr int kFieldPortExtension = 6;
 inline constexpr int kFieldTilt = 10;
 inline constexpr int kFieldFrequency = 12;
 
+// The MSI, PLN and TXT writers lower-case the port extension and the polarization of the
+// horizontal record they write; later writers see the changed texts.
+void LowerCaseNameTexts(data::PatternFile& horizontal);
+
 // The horizontal and vertical data sections with their block headers.
 std::string DataSections(const data::PatternFile& horizontal, const data::PatternFile& vertical);
 

@@ -38,9 +38,7 @@ std::string ExportPlnContent(data::CTessalyUnitDoc& doc, ExportContext& context,
   const std::string folder = context.exportFolder + folderName;
   EnsureFolder(folder, doc.Messages());
   ForEachCutPair(doc, [&](data::PatternFile& horizontal, const data::PatternFile& vertical) {
-    auto& f = horizontal.nameFields;
-    f[kFieldPortExtension] = LowerCase(f[kFieldPortExtension]);
-    f[data::kFieldPolarization] = LowerCase(f[data::kFieldPolarization]);
+    LowerCaseNameTexts(horizontal);
     const std::string baseName = CombinedBaseName(horizontal, context.info);
     AddExportedFrequency(context.exportedFrequencies, vertical.nameFields[kFieldFrequency]);
     WritePatternFile(

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/exports/WriterFixture.h"
 #include "support/CutBuilder.h"
 
 namespace lumaret::exports {
@@ -14,15 +15,10 @@ namespace {
 using test::CutFromPairs;
 using test::SampledCut;
 
+// Every line of a section ends with CRLF.
 std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end = text.find("\r\n"); end != std::string::npos; end = text.find("\r\n", start)) {
-    lines.push_back(text.substr(start, end - start));
-    start = end + 2;
-  }
-  EXPECT_EQ(start, text.size()) << "every line ends with CRLF";
-  return lines;
+  EXPECT_TRUE(text.empty() || text.ends_with("\r\n"));
+  return test::CrlfLines(text);
 }
 
 // A level that differs at every angle and is easy to predict: -(mapped angle) / 10.

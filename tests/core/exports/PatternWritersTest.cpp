@@ -109,7 +109,7 @@ TEST_F(PatternWritersTest, HeaderLinesByUnitMethodAndDialect) {
 TEST_F(PatternWritersTest, DataSectionsFollowTheHeader) {
   AddPair("P1", "p45", "2", "900");
   ExportMsiFiles(doc, context);
-  const std::vector<std::string> lines = CrlfLines(Read("MSI/ANT1X_0900_X_CO_P45_02TR1.msi"));
+  const std::vector<std::string> lines = test::CrlfLines(Read("MSI/ANT1X_0900_X_CO_P45_02TR1.msi"));
   ASSERT_EQ(lines.size(), 6u + 360u + 1u + 360u);
   EXPECT_EQ(lines[6], "0.00 0.00");
   EXPECT_EQ(lines[6 + 270], "270.00 9.00");  // stored -90, level -9

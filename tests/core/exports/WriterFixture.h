@@ -16,6 +16,18 @@
 
 namespace lumaret::test {
 
+// The lines of a text split at "\r\n" (nothing after the final one).
+inline std::vector<std::string> CrlfLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t end = text.find("\r\n"); end != std::string::npos; end = text.find("\r\n", start)) {
+    lines.push_back(text.substr(start, end - start));
+    start = end + 2;
+  }
+  if (start < text.size()) lines.push_back(text.substr(start));
+  return lines;
+}
+
 // A document with hand-analysed horizontal/vertical co-polar pairs and an export
 // context writing into a temporary folder, dated 6 December 2026.
 class WriterFixture : public ::testing::Test {
@@ -56,18 +68,6 @@ class WriterFixture : public ::testing::Test {
   std::string Read(const std::string& relative) const {
     std::ifstream in(dir.path() / relative, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
-
-  // The lines of a text split at "\r\n" (the last, empty piece after the final one dropped).
-  static std::vector<std::string> CrlfLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end = text.find("\r\n"); end != std::string::npos; end = text.find("\r\n", start)) {
-      lines.push_back(text.substr(start, end - start));
-      start = end + 2;
-    }
-    if (start < text.size()) lines.push_back(text.substr(start));
-    return lines;
   }
 
   data::RecordingMessages messages;
