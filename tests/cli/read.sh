@@ -2,7 +2,7 @@
 # lumaret-cli read: output lines, messages and exit statuses on small files made here.
 # usage: read.sh LUMARET_CLI SOURCE_DIR [GENERATOR]
 set -u
-cli=$1
+cli=$(realpath "$1")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <algorithm>
 #include <memory>
 
 #include "data/AuxiliaryInputs.h"
@@ -98,8 +99,7 @@ PatternExtension ClassifyExtension(std::string_view fileName) {
 }
 
 int ReadPatternFile(CTessalyUnitDoc& doc, const std::string& path, [[maybe_unused]] int index) {
-  const PatternExtension extension = ClassifyExtension(FileNameOf(path));
-  if (extension == PatternExtension::kUnknown) {
+  if (ClassifyExtension(FileNameOf(path)) == PatternExtension::kUnknown) {
     doc.Messages().Show(kFileErrorText, kAppCaption);
     return kReadFailed;
   }
@@ -109,9 +109,14 @@ int ReadPatternFile(CTessalyUnitDoc& doc, const std::string& path, [[maybe_unuse
     doc.Messages().Show("Cannot open \"" + path + "\": " + reason, kAppCaption);
     return kReadFailed;
   }
+  return ReadPatternText(doc, path, text);
+}
+
+int ReadPatternText(CTessalyUnitDoc& doc, const std::string& path, std::string_view text) {
+  const PatternExtension extension = ClassifyExtension(FileNameOf(path));
   const bool exactData = IsExactData(text);
-  if (!exactData && extension == PatternExtension::kSplitCut) {
-    // The scrambled binary split-cut kind is not supported.
+  if (extension == PatternExtension::kUnknown || (!exactData && extension == PatternExtension::kSplitCut)) {
+    // Unknown extensions, and the scrambled binary split-cut kind, which is not supported.
     doc.Messages().Show(kFileErrorText, kAppCaption);
     return kReadFailed;
   }

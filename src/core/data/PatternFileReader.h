@@ -34,6 +34,10 @@ PatternExtension ClassifyExtension(std::string_view fileName);
 // change how a file is read.
 int ReadPatternFile(CTessalyUnitDoc& doc, const std::string& path, int index);
 
+// The same read for a file whose bytes are already in memory: `text` is taken as the
+// content of `path` (the path still gives the key, the names and the extension).
+int ReadPatternText(CTessalyUnitDoc& doc, const std::string& path, std::string_view text);
+
 struct BatchResult {
   bool ranToEnd = true;             // false when a failure stopped the batch
   std::vector<std::string> failed;  // paths whose read gave kReadFailed, in order
