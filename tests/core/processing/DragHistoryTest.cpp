@@ -1,0 +1,89 @@
+#include "processing/DragHistory.h"
+
+#include <gtest/gtest.h>
+
+#include "processing/DragReshape.h"
+#include "support/CutBuilder.h"
+
+using namespace lumaret;
+using data::PointSequence;
+
+namespace {
+
+class DragHistoryTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    data::PatternFile f = test::SplitCutFile(
+        "/camp/1700_2200_ANTX65_20261206_A_B", "P1_p45_h_co_2_0_1710.cm",
+        test::CutFromPairs({{-3, -14}, {-2, -10}, {-1, -20}, {0, -15}, {1, -10}, {2, -5}, {3, 0}, {4, -10},
+                            {5, -20}, {6, -11}, {7, -15}}));
+    key = f.key;
+    doc.patterns[key] = std::move(f);
+    displayed = {"/not/loaded.cm", key};
+  }
+  PointSequence& Points() { return doc.patterns[key].points; }
+  void Drag(float change) {
+    processing::BeginDrag(doc, displayed);
+    ASSERT_TRUE(processing::DragReshape(doc, displayed, 2.51f, change));
+  }
+
+  data::RecordingMessages messages;
+  data::CTessalyUnitDoc doc{messages};
+  std::string key;
+  std::vector<std::string> displayed;
+};
+
+}  // namespace
+
+TEST_F(DragHistoryTest, DragUndoRedoReturnsToTheDraggedState) {
+  const PointSequence original = Points();
+  Drag(1.0f);
+  EXPECT_EQ(doc.currentKey, key);
+  const PointSequence dragged = Points();
+  ASSERT_NE(dragged, original);
+  EXPECT_FALSE(processing::RedoDrag(doc, displayed)) << "nothing undone yet";
+  EXPECT_EQ(Points(), dragged);
+  EXPECT_TRUE(processing::UndoDrag(doc, displayed));
+  EXPECT_EQ(Points(), original);
+  EXPECT_TRUE(processing::RedoDrag(doc, displayed));
+  EXPECT_EQ(Points(), dragged);
+  EXPECT_FALSE(processing::RedoDrag(doc, displayed)) << "already on the last snapshot";
+}
+
+TEST_F(DragHistoryTest, UndoWalksBackThroughSeveralDragsAndStopsAtTheFirst) {
+  const PointSequence s0 = Points();
+  Drag(1.0f);
+  const PointSequence s1 = Points();
+  Drag(0.5f);
+  const PointSequence s2 = Points();
+  ASSERT_TRUE(processing::UndoDrag(doc, displayed));
+  EXPECT_EQ(Points(), s1);
+  ASSERT_TRUE(processing::UndoDrag(doc, displayed));
+  EXPECT_EQ(Points(), s0);
+  EXPECT_FALSE(processing::UndoDrag(doc, displayed)) << "index 0";
+  EXPECT_EQ(Points(), s0);
+  ASSERT_TRUE(processing::RedoDrag(doc, displayed));
+  ASSERT_TRUE(processing::RedoDrag(doc, displayed));
+  EXPECT_EQ(Points(), s2);
+}
+
+TEST_F(DragHistoryTest, ANewDragAfterUndoDropsTheRedoBranch) {
+  const PointSequence s0 = Points();
+  Drag(1.0f);
+  ASSERT_TRUE(processing::UndoDrag(doc, displayed));
+  Drag(-0.5f);
+  const PointSequence s2 = Points();
+  EXPECT_FALSE(processing::RedoDrag(doc, displayed));
+  ASSERT_TRUE(processing::UndoDrag(doc, displayed));
+  EXPECT_EQ(Points(), s0);
+  ASSERT_TRUE(processing::RedoDrag(doc, displayed));
+  EXPECT_EQ(Points(), s2);
+}
+
+TEST_F(DragHistoryTest, ResetEmptiesTheHistory) {
+  Drag(1.0f);
+  const PointSequence dragged = Points();
+  processing::ResetDragHistory(doc);
+  EXPECT_FALSE(processing::UndoDrag(doc, displayed));
+  EXPECT_EQ(Points(), dragged);
+}
