@@ -18,6 +18,7 @@ inline constexpr int kSsRangeCount = 10;
 // Which cut the gain is taken from: 1 = the vertical (elevation) cut, 0 = the horizontal.
 struct RPara {
   std::int32_t gainCut = 0;
+  friend bool operator==(const RPara&, const RPara&) = default;
 };
 
 // Settings of the horizontal co-polar and cross-polar indicators.
@@ -40,6 +41,7 @@ struct HPara {
   std::int32_t selSPR = 0;     // roundness formula: 0 = MAX, 1 = AVERAGE
   float XPD_Xdeg = 20.0f;
   float XPD_XdB = 3.0f;
+  friend bool operator==(const HPara&, const HPara&) = default;
 };
 
 // Settings of the vertical indicators.
@@ -54,6 +56,7 @@ struct VPara {
   float FSD_env = 0.0f;
   float env_scope = 0.0f;
   std::int32_t FSU_envcal = 0;
+  friend bool operator==(const VPara&, const VPara&) = default;
 };
 
 // The texts of the horizontal parameter setup, one member per control, named after the
