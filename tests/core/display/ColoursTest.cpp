@@ -3,31 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
+#include "core/display/FileText.h"
 #include "support/TempDir.h"
 
 using namespace lumaret::display;
+using lumaret::test::FileText;
 using lumaret::test::TempDir;
-
-namespace {
-
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-}  // namespace
 
 TEST(Colours, MissingFileIsCreatedEmptyAndDefaultsApply) {
   TempDir dir;
   const std::string path = (dir.path() / kColourFileName).string();
   const ColourSettings c = LoadColourSettings(path);
   EXPECT_TRUE(std::filesystem::exists(path));
-  EXPECT_EQ(ReadAll(path), "");
+  EXPECT_EQ(FileText(path), "");
   EXPECT_EQ(c.axes.coordinates, Rgb(200, 200, 200));
   EXPECT_EQ(c.axes.grid, Rgb(0, 0, 0));
   EXPECT_FALSE(c.userPalette);
@@ -109,7 +98,7 @@ TEST(Colours, SavedColoursReadBackTheSameAndUseKeyEqualsValueLines) {
   for (int k = 1; k <= 3; ++k) EXPECT_EQ(CurveColour(back, k), CurveColour(c, k)) << k;
   EXPECT_EQ(back.axes.coordinates, c.axes.coordinates);
   EXPECT_EQ(back.axes.grid, c.axes.grid);
-  const std::string text = ReadAll(path);
+  const std::string text = FileText(path);
   EXPECT_NE(text.find("keep=1"), std::string::npos);
   EXPECT_NE(text.find("Color2R=31"), std::string::npos);
 
