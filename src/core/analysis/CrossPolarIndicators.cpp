@@ -1,7 +1,6 @@
 #include "analysis/CrossPolarIndicators.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstddef>
 #include <optional>
@@ -72,16 +71,12 @@ float LevelToSeam(const CPerformance& perf, const PointSequence& cut, float edge
   return level;
 }
 
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
-
 // The turn GetXdBAngles gave a "v90" elevation cut for its search (it decides by the VBP it
 // stores in the record): +180, -180 or 0. Its crossing angles lie in that turned frame.
 float SearchTurn(const PatternFile& co) {
-  const bool v90Elevation = Lower(co.nameFields[data::kFieldPolarization]).find("v90") != std::string::npos &&
-                            Lower(co.nameFields[data::kFieldCut]).find('e') != std::string::npos;
+  const std::string polarization = data::ToKey(co.nameFields[data::kFieldPolarization]);
+  const std::string cut = data::ToKey(co.nameFields[data::kFieldCut]);
+  const bool v90Elevation = polarization.find("v90") != std::string::npos && cut.find('e') != std::string::npos;
   if (!v90Elevation) return 0.0f;
   const float vbp = co.result.vbp;
   if (-180.0f < vbp && vbp < -20.0f) return 180.0f;
@@ -181,7 +176,8 @@ void ComputeXpd0(const CPerformance& perf, PatternFile& co, PatternFile& cross, 
     x = co.result.hpeak.fDeg;
     referenceLevel = co.result.hpeak.fMag;
   }
-  const auto at = std::find_if(cross.points.begin(), cross.points.end(), [&](const PatternPoint& p) { return p.fDeg >= x; });
+  const auto at =
+      std::find_if(cross.points.begin(), cross.points.end(), [&](const PatternPoint& p) { return p.fDeg >= x; });
   if (at == cross.points.end()) return;
   cross.result.xpd0 = StoredValue(std::fabs(static_cast<double>(referenceLevel) - at->fMag));
 }

@@ -1,6 +1,5 @@
 #include "data/AnalysisDriver.h"
 
-#include <cctype>
 #include <string>
 
 #include "analysis/CPerformance.h"
@@ -18,9 +17,7 @@ using analysis::GainGroups;
 
 constexpr float kHalfTurn = 180.0f;
 
-void LowerInPlace(std::string& text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-}
+void LowerInPlace(std::string& text) { text = ToKey(text); }
 
 // An elevation cut whose maximum lies near the +-180 seam is analysed turned by half a
 // turn: a vertical-polarization cut with its maximum in [160, 180], and any cut with its
