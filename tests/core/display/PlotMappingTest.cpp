@@ -27,20 +27,6 @@ PixelPoint PolarPixel(const PlotState& s, float angle, float level, float offset
 
 }  // namespace
 
-TEST(PlotMapping, PlotStateTakesTheRangeOfItsCoordinateSystemAndScalesTheSteps) {
-  const PlotState polar = MakePlotState(CoordinateMode::Polar, DrawSetting{}, false);
-  EXPECT_EQ(polar.levelStart, 0.0f);
-  EXPECT_EQ(polar.levelEnd, -30.0f);
-  EXPECT_EQ(polar.polarLevelScaleStep, 500);
-  EXPECT_EQ(polar.polarAngleLabelStep, 30);
-  const PlotState cart = CartesianState();
-  EXPECT_EQ(cart.levelEnd, -50.0f);
-  EXPECT_EQ(cart.cartAngleScaleStep, 300);
-  EXPECT_EQ(cart.cartLevelLineStep, 100);
-  EXPECT_EQ(cart.angleLeft, -180.0f);
-  EXPECT_EQ(cart.angleRight, 180.0f);
-}
-
 TEST(PlotMapping, PolarSamplesLandWhereTheClockwiseDialPutsThem) {
   const PlotState s = PolarState();
   ASSERT_EQ(PolarPixelRadius(kSide, kSide), 200);
