@@ -94,8 +94,13 @@ std::string XmlFolderOf(const std::string& plnFolder) {
   return plnFolder + "/XML";
 }
 
-std::string XmlPathFor(const std::string& xmlFolder, const std::string& plnFileName) {
-  return xmlFolder + ("/" + plnFileName).substr(0, 24) + ".xml";
+std::string XmlPathFor(const std::string& xmlFolder, const std::string& plnFileName, const std::string& portText) {
+  std::string stem = ("/" + plnFileName).substr(0, 24);
+  // A multi-port name cut to 24 characters usually loses its port: the documents of the
+  // ports would share one name (or, with the port test, never be written). The port name
+  // is then added so that every port keeps its own document.
+  if (portText != "_" && !portText.empty() && !ContainsNoCase(stem, portText)) stem += "_" + portText;
+  return xmlFolder + stem + ".xml";
 }
 
 void Collect(const std::string& plnFolder, const std::string& polarization, const std::string& frequency,
@@ -106,7 +111,7 @@ void Collect(const std::string& plnFolder, const std::string& polarization, cons
     if (!NameMatches(name, polarization, frequency, portText)) continue;
     const std::string xmlFolder = XmlFolderOf(plnFolder);
     EnsureFolder(xmlFolder, messages);
-    context.xmlPath = XmlPathFor(xmlFolder, name);
+    context.xmlPath = XmlPathFor(xmlFolder, name, portText);
     std::string text;
     if (!ReadWholeFile(plnFolder + "/" + name, text)) {
       messages.Show("File does not exist");

@@ -44,8 +44,9 @@ void Collect(const std::string& plnFolder, const std::string& polarization, cons
 // The folder the XML documents go to: the PLN folder with its final "PLN" turned into "XML".
 std::string XmlFolderOf(const std::string& plnFolder);
 // The XML path for a PLN file: XML folder + the first 24 characters of "/" + file name +
-// ".xml".
-std::string XmlPathFor(const std::string& xmlFolder, const std::string& plnFileName);
+// ".xml". For a port of a multi-port antenna (portText other than "_") whose name the cut
+// removed, "_" + the port name is added before ".xml".
+std::string XmlPathFor(const std::string& xmlFolder, const std::string& plnFileName, const std::string& portText = "_");
 
 // Writes one antenna document from the records to the path. A file that cannot be
 // created shows "Failed to create XML file: <path> (<reason>)" and returns false.

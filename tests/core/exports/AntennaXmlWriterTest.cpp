@@ -167,14 +167,21 @@ TEST_F(AntennaXmlWriterTest, MultiPortExportWritesOneDocumentPerPort) {
   EXPECT_TRUE(fs::exists(dir.path() / "XML" / "A_0900_X_CO_P45_02TR10..xml"));
 }
 
-TEST_F(AntennaXmlWriterTest, MultiPortNameThatLosesThePortIsReported) {
+TEST_F(AntennaXmlWriterTest, MultiPortNameCutBeforeItsPortGetsThePortAdded) {
+  // Regression: the 24-character cut removed the port, so the port test refused every
+  // multi-port document of an ordinary model name and none was written.
   context.info.antennaType = "Multi-port";
-  context.info.portTable = {{"P1", "r1"}};
+  context.info.portTable = {{"P1", "r1"}, {"P2", "r10"}};
+  doc.patterns.clear();
   AddPair("P1", "p45", "2", "900");
+  AddPair("P2", "p45", "2", "900");
   ExportXmlFiles(doc, context);
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text.rfind("XML file not written: ", 0), 0u);
-  EXPECT_EQ(context.outcome.failed.size(), 1u);
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_TRUE(context.outcome.failed.empty());
+  EXPECT_TRUE(fs::exists(dir.path() / "XML" / "ANT1X_0900_X_CO_P45_02T_r1.xml"));
+  EXPECT_TRUE(fs::exists(dir.path() / "XML" / "ANT1X_0900_X_CO_P45_02T_r10.xml"));
+  EXPECT_EQ(XmlPathFor("/o/XML", "ANTX65_1710_X_CO_P45_04TR1.pln", "r1"), "/o/XML/ANTX65_1710_X_CO_P45_04_r1.xml");
+  EXPECT_EQ(XmlPathFor("/o/XML", "A_0900_X_CO_P45_02TR1.pln", "r1"), "/o/XML/A_0900_X_CO_P45_02TR1.p.xml");
 }
 
 }  // namespace
