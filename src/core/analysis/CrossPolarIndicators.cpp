@@ -60,17 +60,6 @@ BackWindow CrossBackWindow(const PatternFile& co, const HPara& hPara) {
   return {WrapEdge(static_cast<float>(centre - hPara.FBR_tdeg)), WrapEdge(static_cast<float>(centre + hPara.FBR_tdeg))};
 }
 
-// Highest level of the cut from a window edge to the +-180 seam on the edge's side.
-float LevelToSeam(const CPerformance& perf, const PointSequence& cut, float edge) {
-  float level = kUnset, angle = kUnset;
-  if (edge >= 0.0f) {
-    perf.GetWindowMax(cut, edge, 180.0, level, angle);
-  } else {
-    perf.GetWindowMax(cut, -180.0, edge, level, angle);
-  }
-  return level;
-}
-
 // The turn GetXdBAngles gave a "v90" elevation cut for its search (it decides by the VBP it
 // stores in the record): +180, -180 or 0. Its crossing angles lie in that turned frame.
 float SearchTurn(const PatternFile& co) {

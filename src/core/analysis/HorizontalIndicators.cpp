@@ -52,17 +52,6 @@ float WrapToCut(float angle, const PointSequence& cut) {
   return angle;
 }
 
-// Highest level from a back-window edge to the +-180 seam on the edge's side.
-float LevelToSeam(const CPerformance& perf, const PointSequence& cut, float edge) {
-  float level = kUnset, angle = kUnset;
-  if (edge >= 0.0f) {
-    perf.GetWindowMax(cut, edge, 180.0, level, angle);
-  } else {
-    perf.GetWindowMax(cut, -180.0, edge, level, angle);
-  }
-  return level;
-}
-
 // End of the climb that starts at `start`: the last sample before the first decrease, or
 // nothing when the cut ends while still climbing.
 std::optional<std::size_t> ClimbToLocalPeak(const PointSequence& cut, std::size_t start) {
@@ -73,6 +62,17 @@ std::optional<std::size_t> ClimbToLocalPeak(const PointSequence& cut, std::size_
 }
 
 }  // namespace
+
+// Highest level from a back-window edge to the +-180 seam on the edge's side.
+float LevelToSeam(const CPerformance& perf, const data::PointSequence& cut, float edge) {
+  float level = data::kUnset, angle = data::kUnset;
+  if (edge >= 0.0f) {
+    perf.GetWindowMax(cut, edge, 180.0, level, angle);
+  } else {
+    perf.GetWindowMax(cut, -180.0, edge, level, angle);
+  }
+  return level;
+}
 
 float NominalDirection(const NameFields& names) {
   const float nominal = static_cast<float>(data::LeadingNumber(names[kFieldNominalDirection]));

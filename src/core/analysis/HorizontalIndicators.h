@@ -54,6 +54,10 @@ std::optional<double> TrackingAtDrop(const CPerformance& perf, data::PatternFile
 // Sector power ratio.
 void ComputeSpr(const CPerformance& perf, data::PatternFile& file, const HPara& hPara);
 
+// Highest level of the cut from a back-window edge to the +-180 seam on the edge's side
+// (the part of a back window that wraps round the seam). -999 for an empty cut.
+float LevelToSeam(const CPerformance& perf, const data::PointSequence& cut, float edge);
+
 // Every indicator above in the stage's order, with the document's horizontal settings.
 // The caller sets the stage-done flag.
 void RunHorizontalCoStage(const CPerformance& perf, data::CTessalyUnitDoc& doc, data::PatternFile& file);
