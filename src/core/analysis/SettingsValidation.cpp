@@ -2,10 +2,15 @@
 
 // libstdc++ 12's regex compiler trips a false -Wmaybe-uninitialized when optimised with
 // the sanitizers on; the warning points into the library's own headers.
+// clang has no such warning group and would reject the pragma.
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
 #include <regex>
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic pop
+#endif
 
 #include "data/DataLine.h"
 
