@@ -43,7 +43,7 @@ int RunAnalyze(const std::vector<std::string>& args) {
   StderrMessages messages;
   data::CTessalyUnitDoc doc(messages);
   InitialiseForCli(doc, options);
-  const data::BatchResult batch = ReadPatternBatch(doc, ExpandPatternPaths(parser.Positionals()), options);
+  const data::BatchResult batch = ReadPathArguments(doc, parser);
   // Without --keep-going a failed read stops everything: no partial document is printed.
   if (!batch.failed.empty() && !options.keepGoing) return kExitFileError;
 

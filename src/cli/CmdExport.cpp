@@ -88,7 +88,7 @@ int RunExport(const std::vector<std::string>& args) {
   if (!exports::SaveExportChoices(doc.settings, request.choices))
     messages.Show("Failed to save the export choices to " + doc.settings.Path());
 
-  const data::BatchResult batch = ReadPatternBatch(doc, ExpandPatternPaths(parser.Positionals()), options);
+  const data::BatchResult batch = ReadPathArguments(doc, parser);
   if (!batch.failed.empty() && !options.keepGoing) return kExitFileError;
 
   StderrStatus status(options.quiet);

@@ -8,8 +8,8 @@
 #include <optional>
 
 #include "cli/CliCommon.h"
+#include "cli/PatternBatch.h"
 #include "data/AnalysisDriver.h"
-#include "data/PatternFileReader.h"
 #include "exports/ExactDataWriter.h"
 #include "processing/LevelAdjustment.h"
 #include "processing/Rotation.h"
@@ -115,8 +115,8 @@ int RunProcess(const std::vector<std::string>& argv) {
   StderrMessages messages;
   data::CTessalyUnitDoc doc(messages);
   InitialiseForCli(doc, args.Common());
-  const std::vector<std::string> paths = ExpandPatternPaths(args.Positionals());
-  const data::BatchResult batch = data::OpenBatch(doc, paths, args.Common().keepGoing);
+  // Each file that fails to read is named on standard error, as the other commands do.
+  const data::BatchResult batch = ReadPathArguments(doc, args);
   if (!batch.ranToEnd) return kExitFileError;
   data::AnalyseAllLoadedFiles(doc);
 

@@ -50,7 +50,7 @@ int RunRead(const std::vector<std::string>& args) {
   StderrMessages messages;
   data::CTessalyUnitDoc doc(messages);
   InitialiseForCli(doc, options);
-  const data::BatchResult batch = ReadPatternBatch(doc, ExpandPatternPaths(parser.Positionals()), options);
+  const data::BatchResult batch = ReadPathArguments(doc, parser);
   // Without --keep-going a failed read stops the batch and nothing is listed.
   if (!batch.failed.empty() && !options.keepGoing) return kExitFileError;
 

@@ -23,7 +23,7 @@ int RunSaveExact(const std::vector<std::string>& args) {
   const std::string folder = data::WithTrailingSlash(Absolute(parser.Value("--to")));
   if (!exports::EnsureFolder(folder, messages)) return kExitFileError;
 
-  const data::BatchResult batch = ReadPatternBatch(doc, ExpandPatternPaths(parser.Positionals()), options);
+  const data::BatchResult batch = ReadPathArguments(doc, parser);
   if (!batch.failed.empty() && !options.keepGoing) return kExitFileError;
   exports::WriteOutcome outcome;
   exports::SaveAllAsExactData(doc, folder, outcome);

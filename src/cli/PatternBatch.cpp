@@ -36,4 +36,8 @@ data::BatchResult ReadPatternBatch(data::CTessalyUnitDoc& doc, const std::vector
   return batch;
 }
 
+data::BatchResult ReadPathArguments(data::CTessalyUnitDoc& doc, const ArgParser& parser) {
+  return ReadPatternBatch(doc, ExpandPatternPaths(parser.Positionals()), parser.Common());
+}
+
 }  // namespace lumaret::cli

@@ -17,4 +17,8 @@ namespace lumaret::cli {
 data::BatchResult ReadPatternBatch(data::CTessalyUnitDoc& doc, const std::vector<std::string>& paths,
                                    const CommonOptions& options);
 
+// The same for the PATH arguments of a command: folders are expanded and every path made
+// absolute first.
+data::BatchResult ReadPathArguments(data::CTessalyUnitDoc& doc, const ArgParser& parser);
+
 }  // namespace lumaret::cli
