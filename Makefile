@@ -13,16 +13,16 @@ deps:
 	@bash scripts/install-deps
 
 build: deps
-	@cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMARET_WERROR=ON >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
 build-asan: deps
-	@cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DLUMARET_SANITIZE=ON -DLUMARET_BENCH=OFF \
+	@cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DLUMARET_SANITIZE=ON -DLUMARET_WERROR=ON -DLUMARET_BENCH=OFF \
 	  -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" >/dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 
 build-fuzz: deps
-	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMARET_FUZZ=ON >/dev/null
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMARET_FUZZ=ON -DLUMARET_WERROR=ON >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
 
 run: build

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <system_error>
@@ -101,6 +103,21 @@ void StderrStatus::Status(const std::string& text) {
   if (!quiet_) std::cerr << text << '\n';
 }
 
+int WriteStandardOutput(const std::string& text) {
+  std::cout.flush();
+  std::size_t written = 0;
+  while (written < text.size()) {
+    const ssize_t n = ::write(STDOUT_FILENO, text.data() + written, text.size() - written);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      std::cerr << "standard output: " << (n < 0 ? std::strerror(errno) : "nothing written") << '\n';
+      return kExitFileError;
+    }
+    written += static_cast<std::size_t>(n);
+  }
+  return kExitOk;
+}
+
 std::string Absolute(const std::string& path) {
   std::error_code ec;
   fs::path p = fs::absolute(path, ec);
@@ -120,23 +137,39 @@ bool IsPatternFileName(const std::string& name) {
 
 }  // namespace
 
-std::vector<std::string> ExpandPatternPaths(const std::vector<std::string>& args) {
-  std::vector<std::string> out;
+namespace {
+
+// Collects the pattern files below the folder; every folder that cannot be listed is noted.
+void WalkFolder(const fs::path& folder, std::vector<std::string>& found, std::vector<std::string>& unreadable) {
+  std::error_code ec;
+  fs::directory_iterator it(folder, ec);
+  std::vector<fs::path> subfolders;
+  for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+    std::error_code typeEc;
+    if (it->is_directory(typeEc))
+      subfolders.push_back(it->path());
+    else if (it->is_regular_file(typeEc) && IsPatternFileName(it->path().filename().string()))
+      found.push_back(it->path().string());
+  }
+  if (ec) unreadable.push_back(folder.string() + ": " + ec.message());
+  for (const fs::path& sub : subfolders) WalkFolder(sub, found, unreadable);
+}
+
+}  // namespace
+
+ExpandedPaths ExpandPatternPaths(const std::vector<std::string>& args) {
+  ExpandedPaths out;
   for (const std::string& arg : args) {
     const std::string abs = Absolute(arg);
     std::error_code ec;
     if (!fs::is_directory(abs, ec)) {
-      out.push_back(abs);
+      out.files.push_back(abs);
       continue;
     }
     std::vector<std::string> found;
-    for (auto it = fs::recursive_directory_iterator(abs, fs::directory_options::skip_permission_denied, ec);
-         !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
-      if (it->is_regular_file(ec) && IsPatternFileName(it->path().filename().string()))
-        found.push_back(it->path().string());
-    }
+    WalkFolder(abs, found, out.unreadable);
     std::sort(found.begin(), found.end());
-    out.insert(out.end(), found.begin(), found.end());
+    out.files.insert(out.files.end(), found.begin(), found.end());
   }
   return out;
 }
@@ -146,6 +179,9 @@ void InitialiseForCli(data::CTessalyUnitDoc& doc, const CommonOptions& options) 
   folders.programFolder = data::FindProgramFolder();
   folders.workingFolder = options.settingsDir.empty() ? fs::current_path().string() : Absolute(options.settingsDir);
   folders.configFolder = options.configFolder.empty() ? "" : Absolute(options.configFolder);
+  std::error_code ec;
+  if (!folders.configFolder.empty() && !fs::is_directory(folders.configFolder, ec))
+    throw UsageError{"--config-folder " + folders.configFolder + ": no such folder"};
   data::InitialiseDocument(doc, folders);
 }
 

@@ -66,12 +66,23 @@ class StderrStatus : public data::StatusSink {
   bool quiet_;
 };
 
+// Writes the text to standard output and flushes it. A write that fails (a full disk, a
+// closed file) is reported as "standard output: <reason>" and gives kExitFileError; a
+// closed pipe still ends the tool through SIGPIPE, quietly.
+int WriteStandardOutput(const std::string& text);
+
 // Makes a path absolute (without resolving links) so that keys are full paths.
 std::string Absolute(const std::string& path);
 
 // Expands the arguments in place: a folder contributes its pattern files (.msi .MSI .pln
 // .PLN .cm .CM), walked recursively in ascending byte order of the path; a file stays.
-std::vector<std::string> ExpandPatternPaths(const std::vector<std::string>& args);
+// A folder or sub-folder that cannot be listed goes into `unreadable` as
+// "<folder>: <reason>".
+struct ExpandedPaths {
+  std::vector<std::string> files;
+  std::vector<std::string> unreadable;
+};
+ExpandedPaths ExpandPatternPaths(const std::vector<std::string>& args);
 
 // Sets the document up as the desktop program does at start-up.
 void InitialiseForCli(data::CTessalyUnitDoc& doc, const CommonOptions& options);

@@ -53,7 +53,7 @@ int RunAnalyze(const std::vector<std::string>& args) {
   }
   std::ostringstream document;
   writer(document, doc);
-  std::cout << document.str() << std::flush;
+  if (WriteStandardOutput(document.str()) != kExitOk) return kExitFileError;
   return batch.failed.empty() ? kExitOk : kExitFileError;
 }
 

@@ -10,6 +10,8 @@
 #include "cli/CliCommon.h"
 #include "cli/PatternBatch.h"
 #include "data/AnalysisDriver.h"
+#include "data/DocumentSetup.h"
+#include "exports/OutputFile.h"
 #include "exports/ExactDataWriter.h"
 #include "processing/LevelAdjustment.h"
 #include "processing/Rotation.h"
@@ -138,14 +140,11 @@ int RunProcess(const std::vector<std::string>& argv) {
     progress.Step(++done);
   }
 
-  std::error_code ec;
-  fs::create_directories(outDir, ec);
-  bool allWritten = batch.failed.empty();
-  for (const auto& [key, file] : doc.patterns) {
-    const std::string target = (fs::path(outDir) / file.fileName).string();
-    if (exports::SaveExactData(doc, key, target) != 1) allWritten = false;
-  }
-  return allWritten ? kExitOk : kExitFileError;
+  if (!exports::EnsureFolder(outDir, messages)) return kExitFileError;
+  // The "Save as" walk: every file under its own name, combined files in their own layout.
+  exports::WriteOutcome outcome;
+  exports::SaveAllAsExactData(doc, data::WithTrailingSlash(outDir), outcome);
+  return batch.failed.empty() && outcome.failed.empty() ? kExitOk : kExitFileError;
 }
 
 const CommandRegistrar kRegistrar{{"process", kUsage, RunProcess}};

@@ -56,7 +56,7 @@ int RunRead(const std::vector<std::string>& args) {
 
   std::ostringstream out;
   for (const auto& [key, record] : doc.patterns) out << RecordLine(record) << '\n';
-  std::cout << out.str() << std::flush;
+  if (WriteStandardOutput(out.str()) != kExitOk) return kExitFileError;
   return batch.failed.empty() ? kExitOk : kExitFileError;
 }
 

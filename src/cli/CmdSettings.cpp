@@ -103,9 +103,18 @@ int RunSettings(const std::vector<std::string>& args) {
   StderrMessages messages;
   data::CTessalyUnitDoc doc(messages);
   InitialiseForCli(doc, parser.Common());
+  if (isSet) {
+    // Only the sections and keys of the shipped store exist; a value with a control
+    // character would make a file that strict XML readers refuse.
+    const data::CSettingsStore shipped(doc.programFolder + "Config File/" + data::kSettingsFileName);
+    if (!shipped.Has(words[2], words[1]))
+      throw UsageError{words[1] + " " + words[2] + " is not a setting of " + data::kSettingsFileName};
+    for (char c : words[3])
+      if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+        throw UsageError{"the value of " + words[2] + " holds a control character"};
+  }
   if (isGet) {
-    std::cout << doc.settings.Read(words[2], words[1]) << '\n';
-    return kExitOk;
+    return WriteStandardOutput(doc.settings.Read(words[2], words[1]) + '\n');
   }
   return SetValue(doc.settings, words[1], words[2], words[3]);
 }

@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "data/DiagnosticLog.h"
 #include "data/UserMessages.h"
 
 namespace lumaret::cli {
@@ -37,7 +38,17 @@ data::BatchResult ReadPatternBatch(data::CTessalyUnitDoc& doc, const std::vector
 }
 
 data::BatchResult ReadPathArguments(data::CTessalyUnitDoc& doc, const ArgParser& parser) {
-  return ReadPatternBatch(doc, ExpandPatternPaths(parser.Positionals()), parser.Common());
+  const ExpandedPaths expanded = ExpandPatternPaths(parser.Positionals());
+  for (const std::string& folder : expanded.unreadable) {
+    std::cerr << folder << '\n';
+    LUMARET_LOG("Read failed: %s\n", folder.c_str());
+  }
+  // A folder that cannot be read is a failed read: without --keep-going nothing more is read.
+  if (!expanded.unreadable.empty() && !parser.Common().keepGoing)
+    return data::BatchResult{false, expanded.unreadable};
+  data::BatchResult batch = ReadPatternBatch(doc, expanded.files, parser.Common());
+  batch.failed.insert(batch.failed.begin(), expanded.unreadable.begin(), expanded.unreadable.end());
+  return batch;
 }
 
 }  // namespace lumaret::cli

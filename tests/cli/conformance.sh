@@ -6,7 +6,7 @@ cli=$1
 source_dir=$2
 checker=${LUMARET_CONFORMANCE_DIR:-$source_dir/../shared/conformance}/check.py
 if [[ ! -f $checker ]]; then
-  echo "conformance checker not found: $checker (set LUMARET_CONFORMANCE_DIR)" >&2
-  exit 1
+  echo "skipped: conformance campaign not found: $checker (set LUMARET_CONFORMANCE_DIR)"
+  exit 77
 fi
 exec python3 "$checker" "$cli"

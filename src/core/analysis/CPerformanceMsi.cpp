@@ -58,6 +58,63 @@ std::optional<double> SeamWidth(const PointSequence& seq, std::size_t s, std::si
   return std::fabs(angle1 - angle2);
 }
 
+// The angular step from one position of a cut to the next in file order, in (0, 360).
+double StepForward(const PatternPoint& from, const PatternPoint& to) {
+  double step = std::fmod(static_cast<double>(to.fDeg) - from.fDeg, 360.0);
+  if (step <= 0.0) step += 360.0;
+  return step;
+}
+
+// Width of a beam that does not cover the cut's first angle, measured around the cut's
+// maximum at position m of the positions s to e: each side is walked from the maximum,
+// wrapping from the last position to the first, to the first sample at or below t; the
+// crossing is interpolated linearly between that sample and its inner neighbour. Empty
+// when a side has no crossing.
+std::optional<double> PeakWidth(const PointSequence& seq, std::size_t s, std::size_t e, std::size_t m, double t) {
+  const std::size_t n = e - s + 1;
+  auto at = [&](std::size_t offset) -> const PatternPoint& { return seq[s + offset % n]; };
+  const std::size_t mo = m - s;
+  // Distance from the maximum to the crossing, walking forward (+1) or backward (n - 1).
+  auto side = [&](std::size_t stride) -> std::optional<double> {
+    double distance = 0.0;
+    std::size_t inner = mo;
+    for (std::size_t k = 1; k < n; ++k) {
+      const std::size_t next = (inner + stride) % n;
+      const double step = stride == 1 ? StepForward(at(inner), at(next)) : StepForward(at(next), at(inner));
+      const PatternPoint& outer = at(next);
+      if (outer.fMag <= t) {
+        const double drop = static_cast<double>(at(inner).fMag) - outer.fMag;
+        const double fraction = drop > 0.0 ? (at(inner).fMag - t) / drop : 0.0;
+        return distance + step * fraction;
+      }
+      distance += step;
+      inner = next;
+    }
+    return std::nullopt;
+  };
+  const auto right = side(1);
+  const auto left = side(n - 1);
+  if (!right || !left) return std::nullopt;
+  return *right + *left;
+}
+
+// The position of the first of the cut's equal maxima.
+std::size_t MaximumPosition(const PointSequence& seq, std::size_t s, std::size_t e) {
+  std::size_t m = s;
+  for (std::size_t i = s; i <= e; ++i)
+    if (seq[i].fMag > seq[m].fMag) m = i;
+  return m;
+}
+
+// The 0-degree seam rule while the beam covers the cut's first angle; otherwise the width
+// around the cut's own maximum.
+std::optional<double> CutWidth(const PointSequence& seq, std::size_t s, std::size_t e, double t) {
+  if (s >= seq.size()) return std::nullopt;
+  e = std::min(e, seq.size() - 1);
+  if (seq[s].fMag > t || e == s) return SeamWidth(seq, s, e, t);
+  return PeakWidth(seq, s, e, MaximumPosition(seq, s, e), t);
+}
+
 float WidthOrUnset(const std::optional<double>& width) { return width ? StoredValue(*width) : data::kUnset; }
 
 }  // namespace
@@ -65,10 +122,10 @@ float WidthOrUnset(const std::optional<double>& width) { return width ? StoredVa
 void CPerformance::GetMsi3dBWidth(const PointSequence& cut, PerformanceResult& result) const {
   if (cut.empty()) return;
   result.hbw =
-      WidthOrUnset(SeamWidth(cut, kHorizontalStart, kHorizontalEnd, static_cast<double>(result.hpeak.fMag) - kWidthDrop));
+      WidthOrUnset(CutWidth(cut, kHorizontalStart, kHorizontalEnd, static_cast<double>(result.hpeak.fMag) - kWidthDrop));
   if (cut.size() > kVerticalStart) {
     result.vbw =
-        WidthOrUnset(SeamWidth(cut, kVerticalStart, cut.size() - 1, static_cast<double>(result.vmax.fMag) - kWidthDrop));
+        WidthOrUnset(CutWidth(cut, kVerticalStart, cut.size() - 1, static_cast<double>(result.vmax.fMag) - kWidthDrop));
   }
 }
 

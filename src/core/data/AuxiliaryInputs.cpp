@@ -13,6 +13,7 @@
 #include <system_error>
 
 #include "data/DataLine.h"
+#include "data/DiagnosticLog.h"
 #include "data/DocumentSetup.h"
 #include "data/PatternGrammar.h"
 
@@ -51,13 +52,23 @@ void Store(AuxMap& map, const std::string& path, PointSequence points) {
   map[record.path] = std::move(record);
 }
 
-// The data lines that follow the reader's position, under the data-line rule; reading
-// ends at the first blank line after a point or at the end of the text.
-PointSequence ReadDataLines(LineCursor& cursor) {
-  PointSequence points;
-  ReadDataBlock(cursor, std::numeric_limits<std::size_t>::max(), false,
-                [&points](float first, float second) { points.push_back({first, second}); });
-  return points;
+// The data lines that follow the reader's position, under the data-line rule, up to the
+// end of the text. A line that is not a data line gives false and the problem with its
+// line number.
+bool ReadDataLines(LineCursor& cursor, PointSequence& points, std::string& problem) {
+  const BlockResult block = ReadDataBlock(cursor, std::numeric_limits<std::size_t>::max(), false,
+                                         [&points](float first, float second) { points.push_back({first, second}); });
+  if (block.end != BlockEnd::kBadLine) return true;
+  problem = "line " + std::to_string(block.badLine) + ": " + block.problem;
+  return false;
+}
+
+// A gain-level or envelope file that the data-line rule refuses is not stored; the user
+// is told which line, and the log keeps it.
+void ReportRefusedFile(CTessalyUnitDoc& doc, const char* kind, const std::string& path, const std::string& problem) {
+  const std::string text = std::string(kind) + " \"" + path + "\", " + problem;
+  LUMARET_LOG("Read failed: %s\n", text.c_str());
+  doc.Messages().Show(text, kAppCaption);
 }
 
 float LittleEndianFloat(const unsigned char* bytes) {
@@ -84,11 +95,11 @@ PointSequence ReadBinaryGainLevels(const std::string& bytes) {
   return points;
 }
 
-PointSequence ReadTextGainLevels(const std::string& text) {
+bool ReadTextGainLevels(const std::string& text, PointSequence& points, std::string& problem) {
   LineCursor cursor(text);
   std::string_view header;
   cursor.Next(header);
-  return ReadDataLines(cursor);
+  return ReadDataLines(cursor, points, problem);
 }
 
 // The entries of a folder in ascending byte order of their names; none when the folder
@@ -156,7 +167,14 @@ void ReadGainLevelFile(CTessalyUnitDoc& doc, const std::string& path) {
   if (!ReadWholeFile(path, bytes)) return;
   const std::string_view head = std::string_view(bytes).substr(0, kMarkerWindow);
   const bool isText = head.find(kTextGainMarker) != std::string_view::npos;
-  Store(doc.gainLevelMap, path, isText ? ReadTextGainLevels(bytes) : ReadBinaryGainLevels(bytes));
+  if (!isText) {
+    Store(doc.gainLevelMap, path, ReadBinaryGainLevels(bytes));
+    return;
+  }
+  PointSequence points;
+  std::string problem;
+  if (!ReadTextGainLevels(bytes, points, problem)) return ReportRefusedFile(doc, "Gain-level file", path, problem);
+  Store(doc.gainLevelMap, path, std::move(points));
 }
 
 void LoadEnvelopeFiles(CTessalyUnitDoc& doc, const std::string& folder) {
@@ -175,7 +193,10 @@ void ReadEnvelopeFile(CTessalyUnitDoc& doc, const std::string& path) {
     std::string_view title;
     cursor.Next(title);
   }
-  Store(doc.envelopeMap, path, ReadDataLines(cursor));
+  PointSequence points;
+  std::string problem;
+  if (!ReadDataLines(cursor, points, problem)) return ReportRefusedFile(doc, "Envelope file", path, problem);
+  Store(doc.envelopeMap, path, std::move(points));
 }
 
 void LoadGainLevelsAfterBatch(CTessalyUnitDoc& doc, const std::vector<std::string>& pathsRead) {

@@ -97,20 +97,68 @@ std::int32_t LeadingInteger(std::string_view text) {
   return static_cast<std::int32_t>(std::min<std::int64_t>(value, kLimit - 1));
 }
 
-bool ParseDataLine(std::string_view line, float& first, float& second) {
+bool ParseNumberWord(std::string_view word, float& value) {
+  std::string_view digits = word;
+  const bool negative = !digits.empty() && digits.front() == '-';
+  if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) digits.remove_prefix(1);
+  // from_chars also reads "inf", "nan" and a second sign; none of them is a decimal number.
+  if (digits.empty() || !(IsDigit(digits.front()) || digits.front() == '.')) return false;
+  double number = 0.0;
+  const char* const last = digits.data() + digits.size();
+  const auto [end, error] = std::from_chars(digits.data(), last, number);
+  if (end != last) return false;
+  if (error == std::errc::result_out_of_range) {
+    if (!IsUnderflow(digits)) return false;
+    number = 0.0;
+  } else if (error != std::errc()) {
+    return false;
+  }
+  float stored = 0.0f;
+  if (!ToFloat(negative ? -number : number, stored)) return false;
+  value = stored;
+  return true;
+}
+
+DataLineStatus ReadDataLine(std::string_view line, float& first, float& second) {
+  auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
   std::size_t start = 0;
-  while (start < line.size() && (line[start] == ' ' || line[start] == '\t')) ++start;
+  while (start < line.size() && isBlank(line[start])) ++start;
   line = line.substr(start);
   std::size_t separator = line.find_first_of(" \t");
   if (separator == std::string_view::npos) separator = line.find(',');
-  if (separator == std::string_view::npos) return false;
+  if (separator == std::string_view::npos) return DataLineStatus::kNoSeparator;
+  std::string_view angleWord = line.substr(0, separator);
+  if (!angleWord.empty() && angleWord.back() == ',' && line[separator] != ',') angleWord.remove_suffix(1);
+  std::string_view rest = line.substr(separator + 1);
+  std::size_t levelStart = 0;
+  while (levelStart < rest.size() && isBlank(rest[levelStart])) ++levelStart;
+  rest = rest.substr(levelStart);
+  const std::string_view levelWord = rest.substr(0, std::min(rest.find_first_of(" \t"), rest.size()));
   float angle = 0.0f;
   float level = 0.0f;
-  if (!ToFloat(LeadingNumber(line.substr(0, separator)), angle)) return false;
-  if (!ToFloat(LeadingNumber(line.substr(separator + 1)), level)) return false;
+  if (!ParseNumberWord(angleWord, angle)) return DataLineStatus::kBadAngle;
+  if (!ParseNumberWord(levelWord, level)) return DataLineStatus::kBadLevel;
   first = angle;
   second = level;
-  return true;
+  return DataLineStatus::kOk;
+}
+
+bool ParseDataLine(std::string_view line, float& first, float& second) {
+  return ReadDataLine(line, first, second) == DataLineStatus::kOk;
+}
+
+std::string DataLineProblem(DataLineStatus status) {
+  switch (status) {
+    case DataLineStatus::kOk:
+      break;
+    case DataLineStatus::kNoSeparator:
+      return "not a data line (two numbers expected)";
+    case DataLineStatus::kBadAngle:
+      return "the angle is not a finite number";
+    case DataLineStatus::kBadLevel:
+      return "the level is not a finite number";
+  }
+  return "";
 }
 
 }  // namespace lumaret::data

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -41,11 +42,22 @@ double LeadingNumber(std::string_view text);
 // there is none; clamped to the 32-bit range.
 std::int32_t LeadingInteger(std::string_view text);
 
+// A number word of a data line read strictly: the whole word must be a finite decimal
+// number (optional sign, digits, point, exponent) that fits a 32-bit float; a value too
+// small for one reads as 0. "12,5", "n/a", "nan", "inf" and "1e999" are refused.
+bool ParseNumberWord(std::string_view word, float& value);
+
 // A data line: two numbers such as "0.00    0.02", "-179.5\t-25.3" or "12,-3.5".
 // Leading blanks and tabs are skipped; the line is split at its first space or tab,
-// whichever comes first, else at its first comma. Each side is converted with
-// LeadingNumber (letters read as 0). Returns false, leaving the outputs unchanged, when
-// there is no separator or either value is not finite or does not fit a 32-bit float.
+// whichever comes first, else at its first comma. The angle is the text before the
+// separator (one trailing comma allowed), the level the first blank-separated word after
+// it (further words, such as extra columns, are ignored). Both are read with
+// ParseNumberWord. On any status but kOk the outputs are left unchanged.
+enum class DataLineStatus { kOk, kNoSeparator, kBadAngle, kBadLevel };
+DataLineStatus ReadDataLine(std::string_view line, float& first, float& second);
+// ReadDataLine that only says whether the line was a data line.
 bool ParseDataLine(std::string_view line, float& first, float& second);
+// What was wrong with a line that ReadDataLine refused, for a read error message.
+std::string DataLineProblem(DataLineStatus status);
 
 }  // namespace lumaret::data

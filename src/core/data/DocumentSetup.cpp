@@ -1,11 +1,13 @@
 #include "data/DocumentSetup.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
 #include "analysis/AnalysisSettings.h"
 #include "analysis/IndicatorTable.h"
 #include "data/AuxiliaryInputs.h"
+#include "data/DiagnosticLog.h"
 #include "data/FileAssociation.h"
 
 namespace fs = std::filesystem;
@@ -31,8 +33,18 @@ void InitialiseDocument(CTessalyUnitDoc& doc, const DocumentFolders& folders) {
   doc.workingFolder = WithTrailingSlash(folders.workingFolder);
   doc.configFolder =
       folders.configFolder.empty() ? doc.programFolder + "Config File/" : WithTrailingSlash(folders.configFolder);
+  // The log goes to $LUMARET_LOG_DIR when it is set, else into the working folder.
+  const char* logDir = std::getenv("LUMARET_LOG_DIR");
+  if (!logDir || !*logDir) CDiagnosticLog::Instance().SetFolder(doc.workingFolder);
   const std::string shipped = doc.programFolder + "Config File/" + kSettingsFileName;
-  doc.settings.SetPath(PrepareSettingsStore(doc.workingFolder, shipped));
+  std::string setAside;
+  doc.settings.SetPath(PrepareSettingsStore(doc.workingFolder, shipped, &setAside));
+  if (!setAside.empty()) {
+    const std::string text = "Config.xml could not be read; it was set aside as " + setAside +
+                             " and the shipped settings are in use.";
+    LUMARET_LOG("%s\n", text.c_str());
+    doc.Messages().Show(text, kAppCaption);
+  }
   doc.hPara = analysis::LoadHPara(doc.settings);
   doc.vPara = analysis::LoadVPara(doc.settings);
   doc.indicators = analysis::ReadIndicatorFlags(doc.settings);

@@ -30,8 +30,9 @@ bool ParseExactDataText(std::string_view text, ParsedPattern& out, GrammarError&
   } else {
     out.headerCount = LeadingInteger(line);
   }
-  ReadDataBlock(cursor, std::numeric_limits<std::size_t>::max(), false,
-                [&out](float angle, float level) { out.points.push_back({angle, level}); });
+  const BlockResult block = ReadDataBlock(cursor, std::numeric_limits<std::size_t>::max(), false,
+                                         [&out](float angle, float level) { out.points.push_back({angle, level}); });
+  if (block.end == BlockEnd::kBadLine) return FailAtBadLine(block, error);
   return true;
 }
 

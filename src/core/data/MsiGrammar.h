@@ -11,7 +11,7 @@ namespace lumaret::data {
 // combined pattern file.
 inline constexpr std::size_t kMaxMsiHeaderLines = 1000;
 // Points of the horizontal block; the "VERTICAL" line must follow exactly this many.
-inline constexpr std::size_t kMsiHorizontalPoints = 360;
+inline constexpr std::size_t kMsiHorizontalPoints = kCombinedHorizontalPoints;
 
 // The combined-file grammar (MSI and PLN): header lines read by keyword up to the
 // "HORIZONTAL" line, 360 horizontal points, the "VERTICAL" line, then the vertical points

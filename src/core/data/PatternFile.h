@@ -23,6 +23,9 @@ inline constexpr int kFieldPortMode = 13;     // "td"
 
 using PointSequence = std::vector<PatternPoint>;
 
+// A combined file holds its horizontal cut in its first 360 points, the vertical cut after.
+inline constexpr std::size_t kCombinedHorizontalPoints = 360;
+
 // A contiguous run of a record's points forming one cut.
 struct PatternCut {
   std::size_t first = 0;  // position of the first point in the record's sequence
@@ -52,6 +55,10 @@ struct PatternFile {
   std::vector<std::pair<std::string, std::string>> ssRangesUsed;
 
   bool IsCombined() const { return nameFields[kFieldCut] == "msi"; }
+  // The position where a combined file's vertical cut starts.
+  std::size_t CombinedSplit() const {
+    return points.size() < kCombinedHorizontalPoints ? points.size() : kCombinedHorizontalPoints;
+  }
 };
 
 // The document's loaded files, ordered by key (ascending byte order).

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "data/AuxiliaryInputs.h"
+#include "data/DiagnosticLog.h"
 #include "data/ExactDataGrammar.h"
 #include "data/MsiGrammar.h"
 #include "data/PatternGrammar.h"
@@ -31,6 +32,12 @@ std::string_view FileNameOf(std::string_view path) {
 
 // Reads a regular file whole. On failure `reason` holds the system's message.
 bool LoadFileText(const std::string& path, std::string& text, std::string& reason) {
+  // Checked before opening: opening a FIFO for reading waits for a writer that may never come.
+  struct stat before {};
+  if (stat(path.c_str(), &before) == 0 && !S_ISREG(before.st_mode)) {
+    reason = S_ISDIR(before.st_mode) ? std::strerror(EISDIR) : "not a regular file";
+    return false;
+  }
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
   if (!file) {
     reason = std::strerror(errno);
@@ -88,6 +95,32 @@ PatternFile& StoreParsed(CTessalyUnitDoc& doc, const std::string& path, ParsedPa
   return record;
 }
 
+// Passes every message on and keeps the texts of the file being read, so that a failed
+// read can be written to the diagnostic log with its reasons.
+class LoggingMessages : public UserMessages {
+ public:
+  explicit LoggingMessages(UserMessages& next) : next_(next) {}
+  void Show(const std::string& text, const std::string& caption) override {
+    texts.push_back(text);
+    next_.Show(text, caption);
+  }
+  bool Ask(const std::string& text, const std::string& caption) override { return next_.Ask(text, caption); }
+  std::vector<std::string> texts;
+
+ private:
+  UserMessages& next_;
+};
+
+void LogReadFailure(const std::string& path, const std::vector<std::string>& texts) {
+  if (texts.empty()) LUMARET_LOG("Read failed: %s: cannot be read\n", path.c_str());
+  for (const std::string& text : texts) {
+    if (text.find(path) != std::string::npos)
+      LUMARET_LOG("Read failed: %s\n", text.c_str());
+    else
+      LUMARET_LOG("Read failed: %s: %s\n", path.c_str(), text.c_str());
+  }
+}
+
 }  // namespace
 
 PatternExtension ClassifyExtension(std::string_view fileName) {
@@ -101,6 +134,13 @@ PatternExtension ClassifyExtension(std::string_view fileName) {
 int ReadPatternFile(CTessalyUnitDoc& doc, const std::string& path, [[maybe_unused]] int index) {
   if (ClassifyExtension(FileNameOf(path)) == PatternExtension::kUnknown) {
     doc.Messages().Show(kFileErrorText, kAppCaption);
+    return kReadFailed;
+  }
+  // Keys are lower-cased paths: a second file whose path differs from a loaded one only in
+  // letter case would overwrite that record, so it is refused. The same path is re-read.
+  if (const PatternFile* loaded = doc.Find(ToKey(path)); loaded && !loaded->path.empty() && loaded->path != path) {
+    doc.Messages().Show(path + ": has the same name as " + loaded->path + " apart from letter case; not loaded",
+                        kAppCaption);
     return kReadFailed;
   }
   std::string text;
@@ -143,16 +183,23 @@ int ReadPatternText(CTessalyUnitDoc& doc, const std::string& path, std::string_v
 BatchResult OpenBatch(CTessalyUnitDoc& doc, const std::vector<std::string>& paths, bool keepGoing,
                       const FileReadObserver& observer) {
   BatchResult batch;
+  UserMessages& shown = doc.Messages();
+  LoggingMessages perFile(shown);
+  doc.SetMessages(perFile);
   for (std::size_t i = 0; i < paths.size(); ++i) {
+    perFile.texts.clear();
     const int code = ReadPatternFile(doc, paths[i], static_cast<int>(i));
+    if (code == kReadFailed) LogReadFailure(paths[i], perFile.texts);
     if (observer) observer(paths[i], code);
     if (code != kReadFailed) continue;
     batch.failed.push_back(paths[i]);
     if (!keepGoing) {
       batch.ranToEnd = false;
+      doc.SetMessages(shown);
       return batch;
     }
   }
+  doc.SetMessages(shown);
   LoadGainLevelsAfterBatch(doc, paths);
   return batch;
 }

@@ -69,11 +69,7 @@ BlockResult ReadDataBlock(LineCursor& cursor, std::size_t limit, bool stopAtBloc
   }
   std::string_view line;
   while (cursor.Next(line)) {
-    if (IsBlankLine(line)) {
-      if (result.points == 0) continue;
-      result.end = BlockEnd::kBlankLine;
-      return result;
-    }
+    if (IsBlankLine(line)) continue;
     if (stopAtBlockHeaders) {
       const std::string_view keyword = SplitKeyword(line).keyword;
       if (KeywordIs(keyword, "HORIZONTAL") || KeywordIs(keyword, "VERTICAL")) {
@@ -85,7 +81,13 @@ BlockResult ReadDataBlock(LineCursor& cursor, std::size_t limit, bool stopAtBloc
     }
     float angle = 0.0f;
     float level = 0.0f;
-    if (!ParseDataLine(line, angle, level)) continue;
+    const DataLineStatus status = ReadDataLine(line, angle, level);
+    if (status != DataLineStatus::kOk) {
+      result.end = BlockEnd::kBadLine;
+      result.badLine = cursor.LineNumber();
+      result.problem = DataLineProblem(status) + ": " + QuoteLine(line);
+      return result;
+    }
     append(angle, level);
     if (++result.points == limit) {
       result.end = BlockEnd::kLimit;
@@ -94,6 +96,13 @@ BlockResult ReadDataBlock(LineCursor& cursor, std::size_t limit, bool stopAtBloc
   }
   result.end = BlockEnd::kEndOfText;
   return result;
+}
+
+bool FailAtBadLine(const BlockResult& block, GrammarError& error) {
+  error.line = block.badLine;
+  error.atEndOfFile = false;
+  error.problem = block.problem;
+  return false;
 }
 
 }  // namespace lumaret::data

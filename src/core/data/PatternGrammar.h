@@ -59,23 +59,28 @@ float ToStoredFloat(double value);
 
 // How a data block ended.
 enum class BlockEnd {
-  kBlankLine,    // a blank line after at least one point
   kEndOfText,
   kBlockHeader,  // a line whose keyword is HORIZONTAL or VERTICAL (left in `header`)
   kLimit,        // the point limit was reached; the next line is unread
+  kBadLine,      // a non-blank line that is not a data line (`badLine`, `problem`)
 };
 struct BlockResult {
   BlockEnd end = BlockEnd::kEndOfText;
   std::size_t points = 0;
   std::string_view header;  // the block header line that ended the block
   std::size_t headerLine = 0;
+  std::size_t badLine = 0;  // 1-based number of the refused line
+  std::string problem;      // why it was refused, with the line quoted
 };
 
 // Reads the data lines of one block and hands each (angle, level) to `append`. Blank
-// lines before the first point are skipped; lines without a separator, or with a value
-// that is not a finite float, are skipped and do not count. With `stopAtBlockHeaders`, a
-// HORIZONTAL or VERTICAL line ends the block instead of being read as data.
+// lines are skipped; any other line must be a data line (ReadDataLine), or the block
+// ends with kBadLine. With `stopAtBlockHeaders`, a HORIZONTAL or VERTICAL line ends the
+// block instead of being read as data.
 BlockResult ReadDataBlock(LineCursor& cursor, std::size_t limit, bool stopAtBlockHeaders,
                           const std::function<void(float angle, float level)>& append);
+
+// A read error of a block that ended with kBadLine.
+bool FailAtBadLine(const BlockResult& block, GrammarError& error);
 
 }  // namespace lumaret::data

@@ -69,6 +69,14 @@ std::string CSettingsStore::Read(const std::string& key, const std::string& sect
   return v ? v : "";
 }
 
+bool CSettingsStore::Has(const std::string& key, const std::string& section) const {
+  tinyxml2::XMLDocument doc;
+  if (Load(doc, path_) != LoadState::Loaded) return false;
+  const tinyxml2::XMLElement* root = doc.FirstChildElement(kRoot);
+  const tinyxml2::XMLElement* sec = root ? root->FirstChildElement(section.c_str()) : nullptr;
+  return sec && sec->FirstChildElement(key.c_str());
+}
+
 bool CSettingsStore::Write(const std::string& value, const std::string& key, const std::string& section) {
   if (path_.empty() || key.empty() || section.empty()) return false;
   tinyxml2::XMLDocument doc;
@@ -95,13 +103,18 @@ std::string MoveAsideBrokenStore(const std::string& path) {
   return ec ? "" : aside;
 }
 
-std::string PrepareSettingsStore(const std::string& settingsFolder, const std::string& shippedDefault) {
+std::string PrepareSettingsStore(const std::string& settingsFolder, const std::string& shippedDefault,
+                                 std::string* setAside) {
+  if (setAside) setAside->clear();
   fs::path folder = settingsFolder.empty() ? fs::current_path() : fs::path(settingsFolder);
   const std::string path = (folder / kSettingsFileName).string();
   tinyxml2::XMLDocument doc;
   const LoadState state = Load(doc, path);
   if (state == LoadState::Loaded && doc.FirstChildElement(kRoot)) return path;
-  if (state != LoadState::Missing) MoveAsideBrokenStore(path);
+  if (state != LoadState::Missing) {
+    const std::string aside = MoveAsideBrokenStore(path);
+    if (setAside) *setAside = aside;
+  }
   std::error_code ec;
   fs::create_directories(folder, ec);
   fs::copy_file(shippedDefault, path, fs::copy_options::overwrite_existing, ec);

@@ -20,6 +20,9 @@ class CSettingsStore {
   // The stored text, or "" when the file, the section or the key is missing.
   std::string Read(const std::string& key, const std::string& section) const;
 
+  // True when the file holds the key element in the section.
+  bool Has(const std::string& key, const std::string& section) const;
+
   // Stores the text, creating a missing file, section or key element. The file is replaced
   // atomically (temporary file, then rename). A file that exists but cannot be parsed is
   // renamed aside first and a fresh store is started. Returns false when the file could
@@ -32,8 +35,10 @@ class CSettingsStore {
 
 // Makes sure that settingsFolder holds a usable Config.xml: a missing one is copied from
 // shippedDefault; one that cannot be parsed is renamed to "Config.xml.bad-<timestamp>" and
-// replaced by shippedDefault. Returns the path of the store.
-std::string PrepareSettingsStore(const std::string& settingsFolder, const std::string& shippedDefault);
+// replaced by shippedDefault. Returns the path of the store; `setAside`, when given, gets
+// the new name of a file that was renamed aside ("" when none was).
+std::string PrepareSettingsStore(const std::string& settingsFolder, const std::string& shippedDefault,
+                                 std::string* setAside = nullptr);
 
 // Renames an unparseable settings file aside; returns the new name ("" when it failed).
 std::string MoveAsideBrokenStore(const std::string& path);

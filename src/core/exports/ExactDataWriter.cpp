@@ -1,5 +1,8 @@
 #include "exports/ExactDataWriter.h"
 
+#include <algorithm>
+
+#include "exports/DataSection.h"
 #include "exports/OutputFile.h"
 
 namespace lumaret::exports {
@@ -13,12 +16,42 @@ std::string LastComponent(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+
+bool KeywordIs(const std::string& keyword, const char* upper) {
+  std::string k = keyword;
+  for (char& c : k)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return k == upper;
+}
+
 }  // namespace
 
+std::string CombinedFileText(const data::PatternFile& record) {
+  std::string text;
+  for (const auto& [keyword, value] : record.declaredHeader) {
+    // The widths are those of the cuts as they are now; a width that cannot be measured
+    // is left out rather than carried over from before a change.
+    std::string written = value;
+    if (KeywordIs(keyword, "H_WIDTH") || KeywordIs(keyword, "V_WIDTH")) {
+      const float width = KeywordIs(keyword, "H_WIDTH") ? record.result.hbw : record.result.vbw;
+      if (data::IsUnset(width)) continue;
+      written = Format("%.1f", static_cast<double>(width));
+    }
+    text += keyword + " " + written + "\r\n";
+  }
+  const std::size_t split = record.CombinedSplit();
+  const data::PointSequence horizontal(record.points.begin(), record.points.begin() + split);
+  const data::PointSequence vertical(record.points.begin() + split, record.points.end());
+  text += Format("HORIZONTAL %d\r\n", kSectionLines) + DataSection(horizontal, 0.0f);
+  text += Format("VERTICAL %d\r\n", kSectionLines) + DataSection(vertical, 0.0f);
+  return text;
+}
+
 std::string ExactDataText(const data::PatternFile& record) {
+  if (record.IsCombined()) return CombinedFileText(record);
   std::string text = "TARSEL Chamber Exact Data\r\n";
   text += Format("Directivity(dBi) %.2f\r\n", static_cast<double>(record.line2Value));
-  text += "720\r\n";
+  text += Format("%zu\r\n", record.points.size());
   for (const data::PatternPoint& p : record.points)
     text += Format("%.2f %.2f\r\n", static_cast<double>(p.fDeg), static_cast<double>(p.fMag));
   return text;
@@ -34,7 +67,7 @@ int SaveExactData(data::CTessalyUnitDoc& doc, const std::string& key, const std:
     noted.failed.push_back(outputPath);
     return 0;
   }
-  return WriteWholeFile(outputPath, ExactDataText(*record), kSaveFailed, doc.Messages(), noted) ? 1 : 0;
+  return WriteWholeFile(outputPath, ExactDataText(*record), kSaveFailed, doc.Messages(), noted, record->path) ? 1 : 0;
 }
 
 bool SaveAllAsExactData(data::CTessalyUnitDoc& doc, const std::string& pathText, WriteOutcome& outcome) {

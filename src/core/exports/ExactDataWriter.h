@@ -13,7 +13,11 @@ namespace lumaret::exports {
 int SaveExactData(data::CTessalyUnitDoc& doc, const std::string& key, const std::string& outputPath,
                   WriteOutcome* outcome = nullptr);
 
-// The exact-data text of a record.
+// A combined file written back in its own layout: the header lines as read (H_WIDTH and
+// V_WIDTH with the current widths), then each cut as 360 lines "<angle> <-level>" over
+// the whole degrees 0 to 359 (a cut at other angles is resampled onto them).
+std::string CombinedFileText(const data::PatternFile& record);
+// The exact-data text of a record; a combined file keeps its own layout.
 std::string ExactDataText(const data::PatternFile& record);
 
 // The "Save as" walk: every record, in key order, is written to the path text followed

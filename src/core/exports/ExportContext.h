@@ -31,6 +31,9 @@ CalendarDate LocalToday();
 struct WriteOutcome {
   std::vector<std::string> written;  // paths, in writing order
   std::vector<std::string> failed;   // paths that could not be created or written
+  // Output path -> the input it was written for, so that no later input of the same run
+  // overwrites it.
+  std::map<std::string, std::string> sourceOf;
 };
 
 // The state one export run shares between its writers: the folders, the pattern

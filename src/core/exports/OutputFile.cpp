@@ -32,7 +32,13 @@ bool EnsureFolder(const std::string& folder, data::UserMessages& messages) {
 }
 
 bool WriteWholeFile(const std::string& path, const std::string& text, const std::string& failureText,
-                    data::UserMessages& messages, WriteOutcome& outcome) {
+                    data::UserMessages& messages, WriteOutcome& outcome, const std::string& source) {
+  if (const auto earlier = outcome.sourceOf.find(path); earlier != outcome.sourceOf.end()) {
+    messages.Show(failureText + ": " + path + " (already written for " + earlier->second + "; " +
+                  (source.empty() ? std::string("another input") : source) + " not written)");
+    outcome.failed.push_back(path);
+    return false;
+  }
   auto fail = [&](int error) {
     messages.Show(failureText + ": " + path + " (" + std::strerror(error) + ")");
     outcome.failed.push_back(path);
@@ -48,6 +54,7 @@ bool WriteWholeFile(const std::string& path, const std::string& text, const std:
     return fail(writeError ? writeError : closeError);
   }
   outcome.written.push_back(path);
+  outcome.sourceOf.emplace(path, source.empty() ? path : source);
   return true;
 }
 

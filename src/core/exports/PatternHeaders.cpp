@@ -59,7 +59,7 @@ void WritePatternFile(const std::string& folder, const std::string& fileName, co
     context.outcome.failed.push_back(path);
     return;
   }
-  WriteWholeFile(path, build(), kFileNotWritten, messages, context.outcome);
+  WriteWholeFile(path, build(), kFileNotWritten, messages, context.outcome, horizontal.path + " and " + vertical.path);
 }
 
 }  // namespace lumaret::exports

@@ -29,12 +29,21 @@ std::string FieldValue(const ResultField& field, const PerformanceResult& result
       return JsonNumber(result.*field.value);
     case ResultFieldKind::Point: {
       const data::PatternPoint& p = result.*field.point;
-      return "[" + JsonNumber(p.fDeg) + ", " + JsonNumber(p.fMag) + "]";
+      std::string text = "[";
+      text += JsonNumber(p.fDeg);
+      text += ", ";
+      text += JsonNumber(p.fMag);
+      text += ']';
+      return text;
     }
     case ResultFieldKind::List: {
       std::string text = "[";
-      for (float v : result.*field.list) text += (text.size() > 1 ? ", " : "") + JsonNumber(v);
-      return text + "]";
+      for (float v : result.*field.list) {
+        if (text.size() > 1) text += ", ";
+        text += JsonNumber(v);
+      }
+      text += ']';
+      return text;
     }
   }
   return "null";
@@ -70,9 +79,42 @@ void WriteFile(std::ostream& out, const PatternFile& file) {
 
 }  // namespace
 
+namespace {
+
+// The length of the well-formed UTF-8 sequence that starts at text[i], or 0 when the byte
+// there does not start one (a stray continuation byte, an overlong form, a surrogate, a
+// code point above U+10FFFF, a sequence cut short).
+std::size_t Utf8SequenceLength(const std::string& text, std::size_t i) {
+  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+  const unsigned char lead = byte(i);
+  std::size_t length = 0;
+  unsigned char low = 0x80, high = 0xBF;  // the allowed range of the second byte
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+  } else {
+    return 0;
+  }
+  if (i + length > text.size()) return 0;
+  if (byte(i + 1) < low || byte(i + 1) > high) return 0;
+  for (std::size_t k = 2; k < length; ++k)
+    if (byte(i + k) < 0x80 || byte(i + k) > 0xBF) return 0;
+  return length;
+}
+
+}  // namespace
+
 std::string JsonString(const std::string& text) {
   std::string out = "\"";
-  for (unsigned char c : text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
     switch (c) {
       case '"': out += "\\\""; break;
       case '\\': out += "\\\\"; break;
@@ -86,12 +128,18 @@ std::string JsonString(const std::string& text) {
           char escaped[8];
           std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
           out += escaped;
-        } else {
+        } else if (c < 0x80) {
           out += static_cast<char>(c);
+        } else if (const std::size_t length = Utf8SequenceLength(text, i); length > 0) {
+          out.append(text, i, length);
+          i += length - 1;
+        } else {
+          out += "\xEF\xBF\xBD";  // U+FFFD for each byte outside a valid sequence
         }
     }
   }
-  return out + "\"";
+  out += '"';
+  return out;
 }
 
 void WriteResultJson(std::ostream& out, const data::PatternSet& patterns) {

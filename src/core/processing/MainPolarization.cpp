@@ -28,6 +28,11 @@ const data::PatternFile* MainPolarizationFile(const data::CTessalyUnitDoc& doc, 
 PeakAndNominal FindPeakAndNominal(const data::CTessalyUnitDoc& doc, const data::PatternFile& file,
                                   data::UserMessages* messages) {
   PeakAndNominal out;
+  // A combined file turns by its horizontal cut's maximum; it has no nominal direction.
+  if (file.IsCombined()) {
+    out.peak = file.result.hpeak.fDeg;
+    return out;
+  }
   const data::PatternFile* main = MainPolarizationFile(doc, file, messages);
   if (!main) return out;
   const std::string& cut = main->nameFields[data::kFieldCut];
@@ -43,6 +48,7 @@ PeakAndNominal FindPeakAndNominal(const data::CTessalyUnitDoc& doc, const data::
 
 float ReferenceMaximumLevel(const data::CTessalyUnitDoc& doc, const data::PatternFile& file,
                             data::UserMessages* messages) {
+  if (file.IsCombined()) return file.result.hpeak.fMag;
   const data::PatternFile* main = MainPolarizationFile(doc, file, messages);
   if (!main) return 0.0f;
   const std::string& cut = main->nameFields[data::kFieldCut];
@@ -51,7 +57,20 @@ float ReferenceMaximumLevel(const data::CTessalyUnitDoc& doc, const data::Patter
   return 0.0f;
 }
 
+void RefreshCombinedMaxima(data::PatternFile& file) {
+  auto maximum = [&](std::size_t begin, std::size_t end) {
+    data::PatternPoint peak;  // the first of equal maxima, as the reader picks it
+    for (std::size_t i = begin; i < end; ++i)
+      if (file.points[i].fMag > peak.fMag) peak = file.points[i];
+    return peak;
+  };
+  const std::size_t split = file.CombinedSplit();
+  file.result.hpeak = maximum(0, split);
+  file.result.vmax = maximum(split, file.points.size());
+}
+
 void Reanalyse(data::CTessalyUnitDoc& doc, data::PatternFile& file) {
+  if (file.IsCombined()) RefreshCombinedMaxima(file);
   data::ClearAfterRotation(file.result);
   data::AnalyseOneFile(doc, file.key);
 }

@@ -38,7 +38,11 @@ data::PatternFile* FirstLoaded(data::CTessalyUnitDoc& doc, const Keys& keys) {
   return nullptr;
 }
 
-// Clears every stage flag but radiation and analyses the record again.
+// A combined file's horizontal and vertical maxima found again in its two cuts, as the
+// reader finds them, after its points were changed.
+void RefreshCombinedMaxima(data::PatternFile& file);
+// Clears every stage flag but radiation and analyses the record again (a combined file
+// gets its maxima found again first).
 void Reanalyse(data::CTessalyUnitDoc& doc, data::PatternFile& file);
 
 }  // namespace lumaret::processing

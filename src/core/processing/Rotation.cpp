@@ -1,5 +1,8 @@
 #include "processing/Rotation.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
 #include <cstdlib>
 
 #include "analysis/CPerformance.h"
@@ -25,9 +28,40 @@ float RotationDelta(const RotationSettings& settings, const PeakAndNominal& p) {
   return 0.0f;
 }
 
+namespace {
+
+// The angle in [0, 360) that orders a combined cut: 0 ... 180, then -179 ... -1 degrees.
+double FileOrderAngle(float angle) {
+  double a = std::fmod(static_cast<double>(angle), 360.0);
+  return a < 0.0 ? a + 360.0 : a;
+}
+
+// A combined file turns its horizontal cut only, within itself: every angle moves by
+// delta into (-180, 180] and the cut is put back into file order. The vertical cut keeps
+// its place and its angles.
+void RotateCombinedHorizontalCut(data::PatternFile& file, float delta) {
+  const auto begin = file.points.begin();
+  const auto end = begin + static_cast<std::ptrdiff_t>(file.CombinedSplit());
+  for (auto p = begin; p != end; ++p) {
+    double a = std::fmod(static_cast<double>(p->fDeg) + delta, 360.0);
+    if (a > 180.0) a -= 360.0;
+    if (a <= -180.0) a += 360.0;
+    p->fDeg = static_cast<float>(a);
+  }
+  std::stable_sort(begin, end, [](const data::PatternPoint& l, const data::PatternPoint& r) {
+    return FileOrderAngle(l.fDeg) < FileOrderAngle(r.fDeg);
+  });
+}
+
+}  // namespace
+
 void RotateFileBy(data::CTessalyUnitDoc& doc, data::PatternFile& file, float delta) {
-  const analysis::CPerformance perf;
-  perf.RotateCut(file.points, delta);  // wraps into [-179.5, 180] and sorts
+  if (file.IsCombined()) {
+    RotateCombinedHorizontalCut(file, delta);
+  } else {
+    const analysis::CPerformance perf;
+    perf.RotateCut(file.points, delta);  // wraps into [-179.5, 180] and sorts
+  }
   Reanalyse(doc, file);
 }
 

@@ -46,7 +46,7 @@ TEST_F(AuxiliaryInputs, TextGainLevelFile) {
                                       "Frequency(MHz)  Gain(dB)\r\n"
                                       "  1700 -30.5\r\n"
                                       "1710\t-31\r\n"
-                                      "nothing-to-split\r\n"
+                                      "\r\n"
                                       "1720,-32.25");  // last line without a line break
   ReadGainLevelFile(doc_, path);
   const auto it = doc_.gainLevelMap.find(ToKey(path));
@@ -57,10 +57,15 @@ TEST_F(AuxiliaryInputs, TextGainLevelFile) {
   EXPECT_EQ(it->second.points, expected);
 }
 
-TEST_F(AuxiliaryInputs, TextGainLevelFileEndsAtABlankLine) {
-  ReadGainLevelFile(doc_, dir_.Write("g.txt", "Frequency(MHz) Gain\r\n1700 1\r\n\r\n1710 2\r\n"));
-  ASSERT_NE(Gains("g.txt"), nullptr);
-  EXPECT_EQ(*Gains("g.txt"), (PointSequence{{1700.0f, 1.0f}}));
+TEST_F(AuxiliaryInputs, MalformedGainLevelAndEnvelopeLinesRefuseTheFileNamingTheLine) {
+  ReadGainLevelFile(doc_, dir_.Write("g.txt", "Frequency(MHz) Gain\r\n1700 1\r\n1710 n/a\r\n"));
+  EXPECT_EQ(Gains("g.txt"), nullptr);
+  ReadEnvelopeFile(doc_, dir_.Write("env.txt", "0 -1\n5 12,5\n"));
+  EXPECT_TRUE(doc_.envelopeMap.empty());
+  ASSERT_EQ(messages_.shown.size(), 2u);
+  EXPECT_NE(messages_.shown[0].text.find("g.txt\", line 3: the level is not a finite number"), std::string::npos)
+      << messages_.shown[0].text;
+  EXPECT_NE(messages_.shown[1].text.find("env.txt\", line 2: the level"), std::string::npos) << messages_.shown[1].text;
 }
 
 TEST_F(AuxiliaryInputs, BinaryGainLevelFileIgnoresPartialAndNonFiniteRecords) {

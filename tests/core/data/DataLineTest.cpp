@@ -72,9 +72,17 @@ TEST(DataLine, ParseDataLineSplitsAtTheFirstBlankElseComma) {
       {"\t-179.5\t-25.25", true, -179.5f, -25.25f},
       {"12,-3.5", true, 12.0f, -3.5f},
       {"1.5, 2.5", true, 1.5f, 2.5f},  // a space before any comma wins
-      {"10 abc", true, 10.0f, 0.0f},   // letters read as 0
-      {"abc def", true, 0.0f, 0.0f},
-      {"3 ", true, 3.0f, 0.0f},
+      {"0.00, 1.5", true, 0.0f, 1.5f},     // one trailing comma on the angle
+      {"5 -12.5 0.3 x", true, 5.0f, -12.5f},  // extra columns are ignored
+      {"+7 -1e-2", true, 7.0f, -0.01f},
+      {"10 abc", false, 0, 0},  // letters are not a level
+      {"0 n/a", false, 0, 0},
+      {"0 12,5", false, 0, 0},  // a decimal comma is not read as 12
+      {"abc def", false, 0, 0},
+      {"3 ", false, 0, 0},
+      {"0 1e999", false, 0, 0},
+      {"0x1p3 1", false, 0, 0},
+      {"1 --2", false, 0, 0},
       {"", false, 0, 0},
       {"   ", false, 0, 0},
       {"HORIZONTAL", false, 0, 0},

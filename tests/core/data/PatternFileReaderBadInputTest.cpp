@@ -1,6 +1,7 @@
 // Bad input: every case gives its code and a clear message, never a crash or a
 // half-filled record.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -42,7 +43,22 @@ TEST_F(PatternReaderTest, MalformedTextsGiveCodeThreeAndAMessage) {
       {"nobreak.msi", "HORIZONTAL 360", "Pattern file \"@\", end of file after line 1: the horizontal block"},
       {"oneline.cm", "Exact Data\n", "Pattern file \"@\", end of file after line 1: the exact-data header needs 3"},
       {"twolines.cm", "Exact Data\r\nDirectivity 1", "Pattern file \"@\", end of file after line 2"},
-      {"letters.msi", "NAME\nHORIZONTAL\nzero ten\n", "Pattern file \"@\", end of file after line 3"},
+      {"letters.msi", "NAME\nHORIZONTAL\nzero ten\n",
+       "Pattern file \"@\", line 3: the angle is not a finite number: \"zero ten\""},
+      {"na.cm", "Exact Data\nDirectivity 1\n2\n0 -1\n1 n/a\n",
+       "Pattern file \"@\", line 5: the level is not a finite number: \"1 n/a\""},
+      {"comma.cm", "Exact Data\nDirectivity 1\n2\n0 -1\n1 12,5\n", "Pattern file \"@\", line 5: the level"},
+      {"nan.cm", "Exact Data\nDirectivity 1\n2\n0 -1\nnan -3\n", "Pattern file \"@\", line 5: the angle"},
+      {"huge.cm", "Exact Data\nDirectivity 1\n2\n0 -1\n1 1e999\n", "Pattern file \"@\", line 5: the level"},
+      {"nosplit.cm", "Exact Data\nDirectivity 1\n2\n0 -1\n\n-3\n",
+       "Pattern file \"@\", line 6: not a data line (two numbers expected): \"-3\""},
+      {"hna.msi", "NAME A\nHORIZONTAL 360\n0 n/a\n", "Pattern file \"@\", line 3: the level"},
+      {"short.msi", MsiText{.verticalLines = 110}.Build(),
+       "Pattern file \"@\", end of file after line 477: the vertical block ends after 110 points; 360 declared"},
+      {"long.msi", MsiText{.verticalLines = 361}.Build(),
+       "Pattern file \"@\", line 728: \"360 "},
+      {"h720.msi", MsiText{.horizontalHeader = "HORIZONTAL 720"}.Build(),
+       "Pattern file \"@\", line 6: \"HORIZONTAL 720\": the horizontal block must hold 360 points"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -55,15 +71,6 @@ TEST_F(PatternReaderTest, MalformedTextsGiveCodeThreeAndAMessage) {
     EXPECT_EQ(LastMessage().rfind(expected, 0), 0u) << LastMessage();
     EXPECT_EQ(doc.Find(data::ToKey(path)), nullptr);
   }
-}
-
-TEST_F(PatternReaderTest, LettersInPlaceOfNumbersReadAsZero) {
-  const std::string path =
-      dir.Write(std::string(kCampaign) + "letters.cm", "Exact Data\nDirectivity abc\nthree\nten five\n1 x\n");
-  ASSERT_EQ(Read(path), kReadOk) << LastMessage();
-  const data::PatternFile& r = Record(path);
-  EXPECT_EQ(r.line2Value, 0.0f);
-  EXPECT_EQ(r.points, (data::PointSequence{{0.0f, 0.0f}, {1.0f, 0.0f}}));
 }
 
 TEST_F(PatternReaderTest, MissingFileOrFolderIsReportedWithTheSystemReason) {
@@ -91,28 +98,28 @@ TEST_F(PatternReaderTest, NamesWithTooFewOrTooManyParts) {
   EXPECT_EQ(Record(longName).nameFields[14], "p8");
 }
 
-TEST_F(PatternReaderTest, HundredMegabyteFileIsReadWhole) {
-  // A vertical block of about four million lines after a normal horizontal block: there
-  // is no upper limit on points.
-  const std::string path = (dir.path() / "huge.msi").string();
+TEST_F(PatternReaderTest, LongVerticalBlockWithoutCountIsReadWhole) {
+  // A "VERTICAL" line without a count puts no upper limit on the points.
+  const std::string path = (dir.path() / "long.msi").string();
   std::size_t verticalLines = 0;
   {
     std::ofstream out(path, std::ios::binary);
-    out << MsiText{.verticalLines = 0}.Build();
-    const std::string line = "-123.456789 45.6789012\n";
-    const std::size_t target = 100u * 1024u * 1024u;
+    out << MsiText{.verticalLines = 0, .verticalHeader = "VERTICAL"}.Build();
     std::string chunk;
-    for (int i = 0; i < 4096; ++i) chunk += line;
-    for (std::size_t written = 0; written < target; written += chunk.size()) {
-      out << chunk;
-      verticalLines += 4096;
-    }
+    for (int i = 0; i < 4096; ++i) chunk += "-123.456789 45.6789012\n";
+    for (; verticalLines < 200000; verticalLines += 4096) out << chunk;
   }
-  ASSERT_GE(std::filesystem::file_size(path), 100u * 1024u * 1024u);
   ASSERT_EQ(Read(path), kReadOk) << LastMessage();
   const data::PatternFile& r = Record(path);
   ASSERT_EQ(r.points.size(), 360u + verticalLines);
   EXPECT_EQ(r.points.back(), (data::PatternPoint{-123.456789f, -45.6789012f}));
+}
+
+TEST_F(PatternReaderTest, FifoIsRefusedWithoutWaitingForAWriter) {
+  const std::string path = (dir.path() / "pipe.msi").string();
+  ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+  EXPECT_EQ(Read(path), kReadFailed);
+  EXPECT_EQ(LastMessage(), "Cannot open \"" + path + "\": not a regular file");
 }
 
 TEST_F(PatternReaderTest, HundredMegabytesWithoutHorizontalLineStopsEarly) {

@@ -103,6 +103,7 @@ TEST_F(PatternReaderTest, ExtensionsAreMatchedOnTheirExactSpellings) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     messages.shown.clear();
+    doc.patterns.clear();  // "a.msi" and "a.MSI" would otherwise clash by letter case
     const std::string path = dir.Write(c.name, body);
     EXPECT_EQ(Read(path), c.accepted ? kReadOk : kReadFailed);
     if (!c.accepted) {
@@ -170,14 +171,17 @@ TEST(SplitCutNames, PartsGoToTheirFieldsAndExtraPartsAreDropped) {
   EXPECT_EQ(data::SplitNameParts("a_b_c", 2), (std::vector<std::string>{"a", "b"}));
 }
 
-TEST_F(PatternReaderTest, ReadingTheSamePathInAnotherCaseOverwritesOneRecord) {
+TEST_F(PatternReaderTest, APathDifferingOnlyInLetterCaseIsRefusedTheSamePathReRead) {
   const std::string lower = dir.Write("ant/a.msi", MsiText{}.Build());
   const std::string upper = lower.substr(0, lower.size() - 9) + "ANT/A.msi";
-  dir.Write("ANT/A.msi", MsiText{.verticalLines = 5}.Build());
+  dir.Write("ANT/A.msi", MsiText{.verticalLines = 5, .verticalHeader = "VERTICAL 5"}.Build());
   ASSERT_EQ(Read(lower), kReadOk);
-  ASSERT_EQ(Read(upper), kReadOk);
+  EXPECT_EQ(Read(upper), kReadFailed);
+  EXPECT_EQ(LastMessage(), upper + ": has the same name as " + lower + " apart from letter case; not loaded");
   ASSERT_EQ(doc.patterns.size(), 1u);
-  EXPECT_EQ(doc.patterns.begin()->second.path, upper);
+  EXPECT_EQ(doc.patterns.begin()->second.points.size(), 720u) << "the loaded file's data is kept";
+  dir.Write("ant/a.msi", MsiText{.verticalLines = 5, .verticalHeader = "VERTICAL 5"}.Build());
+  EXPECT_EQ(Read(lower), kReadOk) << "the same path again is re-read";
   EXPECT_EQ(doc.patterns.begin()->second.points.size(), 365u);
 }
 

@@ -22,7 +22,7 @@ TEST_F(ExactDataWriterTest, WritesEveryPointAsStored) {
   EXPECT_EQ(Read("x.cm"),
             "TARSEL Chamber Exact Data\r\n"
             "Directivity(dBi) 18.46\r\n"
-            "720\r\n"
+            "3\r\n"
             "-0.50 -3.25\r\n"
             "180.00 0.00\r\n"
             "12.13 -1.00\r\n");
