@@ -58,8 +58,30 @@ void WritePatternFiles(data::CTessalyUnitDoc& doc, const ExportChoices& choices,
   }
 }
 
-// Success is claimed only when every file was written.
-void ShowEnd(const data::CTessalyUnitDoc& doc, const WriteOutcome& outcome) {
+// The chosen pattern outputs by name, "" when none is chosen.
+std::string ChosenPatternOutputs(const ExportChoices& choices) {
+  std::string names;
+  const std::pair<bool, const char*> outputs[] = {
+      {choices.pln, "PLN"}, {choices.msi, "MSI"}, {choices.tmvmsi, "TMVMSI"}, {choices.xml, "XML"}, {choices.txt, "TXT"}};
+  for (const auto& [chosen, name] : outputs) {
+    if (!chosen) continue;
+    if (!names.empty()) names += ", ";
+    names += name;
+  }
+  return names;
+}
+
+// Success is claimed only when every file was written, and only when something was: the
+// pattern writers pair split-cut files, so a batch of combined files gives them nothing.
+void ShowEnd(const data::CTessalyUnitDoc& doc, const ExportChoices& choices, const WriteOutcome& outcome) {
+  const std::string outputs = ChosenPatternOutputs(choices);
+  if (outcome.failed.empty() && outcome.written.empty() && !outputs.empty()) {
+    std::size_t combined = 0;
+    for (const auto& [key, record] : doc.patterns) combined += record.IsCombined() ? 1 : 0;
+    doc.Messages().Show("Export finished; nothing written for " + outputs + ": " + std::to_string(combined) +
+                        " combined file(s) skipped.");
+    return;
+  }
   if (outcome.failed.empty()) {
     doc.Messages().Show("Exporting sucess！");
     return;
@@ -107,7 +129,7 @@ ExportResult RunExportSequence(data::CTessalyUnitDoc& doc, const ExportRequest& 
 
   if (later.spreadsheets) later.spreadsheets(doc, request, result.folders, context);
   if (!request.choices.word1 && !request.choices.word2) {
-    ShowEnd(doc, context.outcome);
+    ShowEnd(doc, request.choices, context.outcome);
   } else if (later.reports) {
     later.reports(doc, request, result.folders, context);
   }
