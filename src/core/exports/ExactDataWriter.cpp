@@ -1,7 +1,6 @@
 #include "exports/ExactDataWriter.h"
 
-#include <algorithm>
-
+#include "data/PatternGrammar.h"
 #include "exports/DataSection.h"
 #include "exports/OutputFile.h"
 
@@ -16,14 +15,6 @@ std::string LastComponent(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-
-bool KeywordIs(const std::string& keyword, const char* upper) {
-  std::string k = keyword;
-  for (char& c : k)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return k == upper;
-}
-
 }  // namespace
 
 std::string CombinedFileText(const data::PatternFile& record) {
@@ -32,8 +23,8 @@ std::string CombinedFileText(const data::PatternFile& record) {
     // The widths are those of the cuts as they are now; a width that cannot be measured
     // is left out rather than carried over from before a change.
     std::string written = value;
-    if (KeywordIs(keyword, "H_WIDTH") || KeywordIs(keyword, "V_WIDTH")) {
-      const float width = KeywordIs(keyword, "H_WIDTH") ? record.result.hbw : record.result.vbw;
+    if (data::KeywordIs(keyword, "H_WIDTH") || data::KeywordIs(keyword, "V_WIDTH")) {
+      const float width = data::KeywordIs(keyword, "H_WIDTH") ? record.result.hbw : record.result.vbw;
       if (data::IsUnset(width)) continue;
       written = Format("%.1f", static_cast<double>(width));
     }
