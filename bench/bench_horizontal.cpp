@@ -8,9 +8,10 @@
 #include <cmath>
 #include <string>
 
+#include "session/CTessalyUnitDoc.h"
 #include "analysis/CPerformance.h"
 #include "analysis/HorizontalIndicators.h"
-#include "data/CTessalyUnitDoc.h"
+#include "session/CTessalyUnitDoc.h"
 #include "data/UserMessages.h"
 
 namespace {
@@ -35,7 +36,7 @@ PointSequence PanelCut(double centre) {
   return cut;
 }
 
-PatternFile& AddFile(lumaret::data::CTessalyUnitDoc& doc, const std::string& fileName, double centre) {
+PatternFile& AddFile(lumaret::session::CTessalyUnitDoc& doc, const std::string& fileName, double centre) {
   PatternFile& f = doc.LookUpOrCreate(kFolder + fileName);
   f.key = kFolder + fileName;
   f.fileName = fileName;
@@ -47,7 +48,7 @@ PatternFile& AddFile(lumaret::data::CTessalyUnitDoc& doc, const std::string& fil
 
 void RunStage(benchmark::State& state, bool withPartner) {
   lumaret::data::RecordingMessages messages;
-  lumaret::data::CTessalyUnitDoc doc(messages);
+  lumaret::session::CTessalyUnitDoc doc(messages);
   doc.hPara.THP_XdB = {3, 10};
   PatternFile& file = AddFile(doc, "p1_p45_h_co_2_0_1710.cm", 2.0);
   if (withPartner) AddFile(doc, "p2_m45_h_co_2_0_1710.cm", -1.5);

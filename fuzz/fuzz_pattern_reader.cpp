@@ -11,7 +11,8 @@
 #include <string>
 #include <string_view>
 
-#include "data/CTessalyUnitDoc.h"
+#include "session/CTessalyUnitDoc.h"
+#include "session/CTessalyUnitDoc.h"
 #include "data/DataLine.h"
 #include "data/MsiGrammar.h"
 #include "data/PatternFileReader.h"
@@ -58,7 +59,7 @@ void Check(bool condition) {
 void ReadAs(const ScratchFolder& scratch, const std::string& name, std::string_view bytes, bool onDisk) {
   const std::string path = onDisk ? scratch.Write(name, bytes) : "/fuzz/1700_2200_ANTX65_20261206_A_B/" + name;
   RecordingMessages messages;
-  CTessalyUnitDoc doc(messages);
+  session::CTessalyUnitDoc doc(messages);
   const int code = onDisk ? ReadPatternFile(doc, path, 0) : ReadPatternText(doc, path, bytes);
   const PatternFile* record = doc.Find(ToKey(path));
   if (code == kReadFailed) {

@@ -10,7 +10,7 @@
 #include <iostream>
 #include <system_error>
 
-#include "data/DocumentSetup.h"
+#include "session/DocumentSetup.h"
 
 namespace fs = std::filesystem;
 
@@ -174,15 +174,15 @@ ExpandedPaths ExpandPatternPaths(const std::vector<std::string>& args) {
   return out;
 }
 
-void InitialiseForCli(data::CTessalyUnitDoc& doc, const CommonOptions& options) {
-  data::DocumentFolders folders;
+void InitialiseForCli(session::CTessalyUnitDoc& doc, const CommonOptions& options) {
+  session::DocumentFolders folders;
   folders.programFolder = data::FindProgramFolder();
   folders.workingFolder = options.settingsDir.empty() ? fs::current_path().string() : Absolute(options.settingsDir);
   folders.configFolder = options.configFolder.empty() ? "" : Absolute(options.configFolder);
   std::error_code ec;
   if (!folders.configFolder.empty() && !fs::is_directory(folders.configFolder, ec))
     throw UsageError{"--config-folder " + folders.configFolder + ": no such folder"};
-  data::InitialiseDocument(doc, folders);
+  session::InitialiseDocument(doc, folders);
 }
 
 Progress::Progress(std::string label, std::size_t total, bool quiet)

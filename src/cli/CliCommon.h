@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "data/CTessalyUnitDoc.h"
+#include "session/CTessalyUnitDoc.h"
 #include "data/UserMessages.h"
 
 namespace lumaret::cli {
@@ -85,7 +85,7 @@ struct ExpandedPaths {
 ExpandedPaths ExpandPatternPaths(const std::vector<std::string>& args);
 
 // Sets the document up as the desktop program does at start-up.
-void InitialiseForCli(data::CTessalyUnitDoc& doc, const CommonOptions& options);
+void InitialiseForCli(session::CTessalyUnitDoc& doc, const CommonOptions& options);
 
 // Progress on standard error when it is a terminal and the run is not quiet.
 class Progress {

@@ -6,7 +6,7 @@
 
 #include "cli/CliCommon.h"
 #include "cli/PatternBatch.h"
-#include "data/AnalysisDriver.h"
+#include "analysis/AnalysisDriver.h"
 #include "display/AllResultsGrid.h"
 #include "exports/ResultCsv.h"
 #include "exports/ResultJson.h"
@@ -15,14 +15,14 @@ namespace lumaret::cli {
 
 namespace {
 
-using ResultWriter = void (*)(std::ostream&, data::CTessalyUnitDoc&);
+using ResultWriter = void (*)(std::ostream&, session::CTessalyUnitDoc&);
 
 // The output formats of the command; text is the "All Results" lines of every file.
 const std::map<std::string, ResultWriter>& ResultWriters() {
   static const std::map<std::string, ResultWriter> writers{
-      {"json", [](std::ostream& out, data::CTessalyUnitDoc& doc) { exports::WriteResultJson(out, doc.patterns); }},
-      {"csv", [](std::ostream& out, data::CTessalyUnitDoc& doc) { exports::WriteResultCsv(out, doc.patterns); }},
-      {"text", [](std::ostream& out, data::CTessalyUnitDoc& doc) { display::WriteResultText(doc, out); }},
+      {"json", [](std::ostream& out, session::CTessalyUnitDoc& doc) { exports::WriteResultJson(out, doc.patterns); }},
+      {"csv", [](std::ostream& out, session::CTessalyUnitDoc& doc) { exports::WriteResultCsv(out, doc.patterns); }},
+      {"text", [](std::ostream& out, session::CTessalyUnitDoc& doc) { display::WriteResultText(doc, out); }},
   };
   return writers;
 }
@@ -41,7 +41,7 @@ int RunAnalyze(const std::vector<std::string>& args) {
   const CommonOptions& options = parser.Common();
 
   StderrMessages messages;
-  data::CTessalyUnitDoc doc(messages);
+  session::CTessalyUnitDoc doc(messages);
   InitialiseForCli(doc, options);
   const data::BatchResult batch = ReadPathArguments(doc, parser);
   // Without --keep-going a failed read stops everything: no partial document is printed.
@@ -49,7 +49,7 @@ int RunAnalyze(const std::vector<std::string>& args) {
 
   {
     Progress progress("Analysing", doc.patterns.size(), options.quiet);
-    data::AnalyseAllLoadedFiles(doc, [&](std::size_t done, std::size_t) { progress.Step(done); });
+    analysis::AnalyseAllLoadedFiles(doc, [&](std::size_t done, std::size_t) { progress.Step(done); });
   }
   std::ostringstream document;
   writer(document, doc);

@@ -19,7 +19,7 @@ int RunConfig(const std::vector<std::string>& args) {
   if (action != "save" && action != "load") throw UsageError{"unknown action '" + action + "' (save or load)"};
 
   StderrMessages messages;
-  data::CTessalyUnitDoc doc(messages);
+  session::CTessalyUnitDoc doc(messages);
   InitialiseForCli(doc, parser.Common());
   const display::ViewSwitches view = display::ReadViewSwitches(doc.settings);
   const std::string path = Absolute(positionals[1]);

@@ -6,7 +6,7 @@
 
 #include "cli/CliCommon.h"
 #include "cli/PatternBatch.h"
-#include "data/DocumentSetup.h"
+#include "session/DocumentSetup.h"
 #include "data/PatternInformation.h"
 #include "exports/ExportChoices.h"
 #include "exports/ExportSequence.h"
@@ -78,7 +78,7 @@ int RunExport(const std::vector<std::string>& args) {
   const CommonOptions& options = parser.Common();
 
   StderrMessages messages;
-  data::CTessalyUnitDoc doc(messages);
+  session::CTessalyUnitDoc doc(messages);
   InitialiseForCli(doc, options);
   request.exportFolder = PrepareExportFolder(parser.Value("--to"));
   if (request.exportFolder.empty()) {

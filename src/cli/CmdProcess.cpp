@@ -9,8 +9,8 @@
 
 #include "cli/CliCommon.h"
 #include "cli/PatternBatch.h"
-#include "data/AnalysisDriver.h"
-#include "data/DocumentSetup.h"
+#include "analysis/AnalysisDriver.h"
+#include "session/DocumentSetup.h"
 #include "exports/OutputFile.h"
 #include "exports/ExactDataWriter.h"
 #include "processing/LevelAdjustment.h"
@@ -88,7 +88,7 @@ struct Deltas {
   std::optional<float> level;
 };
 
-Deltas ComputeDeltas(const data::CTessalyUnitDoc& doc, const data::PatternFile& file,
+Deltas ComputeDeltas(const session::CTessalyUnitDoc& doc, const data::PatternFile& file,
                      const std::optional<processing::RotationSettings>& rotation,
                      const std::optional<processing::LevelSettings>& level, data::UserMessages& messages) {
   Deltas d;
@@ -115,12 +115,12 @@ int RunProcess(const std::vector<std::string>& argv) {
   const std::string outDir = Absolute(args.Value("--to"));
 
   StderrMessages messages;
-  data::CTessalyUnitDoc doc(messages);
+  session::CTessalyUnitDoc doc(messages);
   InitialiseForCli(doc, args.Common());
   // Each file that fails to read is named on standard error, as the other commands do.
   const data::BatchResult batch = ReadPathArguments(doc, args);
   if (!batch.ranToEnd) return kExitFileError;
-  data::AnalyseAllLoadedFiles(doc);
+  analysis::AnalyseAllLoadedFiles(doc);
 
   std::map<std::string, Deltas> deltas;
   for (const auto& [key, file] : doc.patterns) deltas[key] = ComputeDeltas(doc, file, rotation, level, messages);

@@ -48,7 +48,7 @@ int RunRead(const std::vector<std::string>& args) {
   const CommonOptions& options = parser.Common();
 
   StderrMessages messages;
-  data::CTessalyUnitDoc doc(messages);
+  session::CTessalyUnitDoc doc(messages);
   InitialiseForCli(doc, options);
   const data::BatchResult batch = ReadPathArguments(doc, parser);
   // Without --keep-going a failed read stops the batch and nothing is listed.

@@ -3,7 +3,7 @@
 
 #include "cli/CliCommon.h"
 #include "cli/PatternBatch.h"
-#include "data/DocumentSetup.h"
+#include "session/DocumentSetup.h"
 #include "exports/ExactDataWriter.h"
 #include "exports/OutputFile.h"
 
@@ -18,7 +18,7 @@ int RunSaveExact(const std::vector<std::string>& args) {
   const CommonOptions& options = parser.Common();
 
   StderrMessages messages;
-  data::CTessalyUnitDoc doc(messages);
+  session::CTessalyUnitDoc doc(messages);
   InitialiseForCli(doc, options);
   const std::string folder = data::WithTrailingSlash(Absolute(parser.Value("--to")));
   if (!exports::EnsureFolder(folder, messages)) return kExitFileError;

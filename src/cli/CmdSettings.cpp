@@ -101,7 +101,7 @@ int RunSettings(const std::vector<std::string>& args) {
     throw UsageError{"SECTION and KEY are names made of letters, digits, '_', '-' and '.'"};
 
   StderrMessages messages;
-  data::CTessalyUnitDoc doc(messages);
+  session::CTessalyUnitDoc doc(messages);
   InitialiseForCli(doc, parser.Common());
   if (isSet) {
     // Only the sections and keys of the shipped store exist; a value with a control

@@ -17,7 +17,7 @@ void PrintFileMessage(const std::string& path, const std::string& text) {
 
 }  // namespace
 
-data::BatchResult ReadPatternBatch(data::CTessalyUnitDoc& doc, const std::vector<std::string>& paths,
+data::BatchResult ReadPatternBatch(session::CTessalyUnitDoc& doc, const std::vector<std::string>& paths,
                                    const CommonOptions& options) {
   data::UserMessages& original = doc.Messages();
   data::RecordingMessages perFile;
@@ -37,7 +37,7 @@ data::BatchResult ReadPatternBatch(data::CTessalyUnitDoc& doc, const std::vector
   return batch;
 }
 
-data::BatchResult ReadPathArguments(data::CTessalyUnitDoc& doc, const ArgParser& parser) {
+data::BatchResult ReadPathArguments(session::CTessalyUnitDoc& doc, const ArgParser& parser) {
   const ExpandedPaths expanded = ExpandPatternPaths(parser.Positionals());
   for (const std::string& folder : expanded.unreadable) {
     std::cerr << folder << '\n';

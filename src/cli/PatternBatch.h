@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "cli/CliCommon.h"
-#include "data/CTessalyUnitDoc.h"
+#include "session/CTessalyUnitDoc.h"
 #include "data/PatternFileReader.h"
 
 namespace lumaret::cli {
@@ -14,11 +14,11 @@ namespace lumaret::cli {
 // file goes to standard error naming that file: "<path>: <message>" (the message alone
 // when it already names the path); a failed read that showed no message is named as
 // "<path>: cannot be read".
-data::BatchResult ReadPatternBatch(data::CTessalyUnitDoc& doc, const std::vector<std::string>& paths,
+data::BatchResult ReadPatternBatch(session::CTessalyUnitDoc& doc, const std::vector<std::string>& paths,
                                    const CommonOptions& options);
 
 // The same for the PATH arguments of a command: folders are expanded and every path made
 // absolute first.
-data::BatchResult ReadPathArguments(data::CTessalyUnitDoc& doc, const ArgParser& parser);
+data::BatchResult ReadPathArguments(session::CTessalyUnitDoc& doc, const ArgParser& parser);
 
 }  // namespace lumaret::cli

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstddef>
 
-#include "data/CTessalyUnitDoc.h"
+#include "session/CTessalyUnitDoc.h"
 #include "data/SplitCutNames.h"
 
 namespace lumaret::test {

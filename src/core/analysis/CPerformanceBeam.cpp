@@ -7,7 +7,7 @@
 
 #include "analysis/CPerformance.h"
 #include "analysis/StoredValue.h"
-#include "data/CTessalyUnitDoc.h"
+#include "analysis/AnalysisDocument.h"
 
 namespace lumaret::analysis {
 

@@ -9,7 +9,7 @@
 #include "analysis/HorizontalIndicators.h"
 #include "analysis/StoredValue.h"
 #include "data/DiagnosticLog.h"
-#include "data/FileAssociation.h"
+#include "analysis/FileAssociation.h"
 
 namespace lumaret::analysis {
 
@@ -98,7 +98,7 @@ float DifferenceInsideBeam(const CPerformance& perf, PatternFile& co, const Patt
 }  // namespace
 
 PatternFile* CoPolarPartner(data::PatternSet& patterns, const PatternFile& cross) {
-  const std::string partnerKey = data::PolarPartner(cross.key);
+  const std::string partnerKey = analysis::PolarPartner(cross.key);
   if (partnerKey == cross.key || cross.points.empty()) return nullptr;
   const auto it = patterns.find(partnerKey);
   if (it == patterns.end() || it->second.points.empty()) return nullptr;
@@ -202,7 +202,7 @@ void ComputeVxpdXdB(const CPerformance& perf, PatternFile& co, PatternFile& cros
   cross.result.vxpdXdB = DifferenceInsideBeam(perf, co, cross, vPara.VXPD_XdB);
 }
 
-void RunHorizontalCrossStage(const CPerformance& perf, data::CTessalyUnitDoc& doc, PatternFile& cross) {
+void RunHorizontalCrossStage(const CPerformance& perf, AnalysisDocument& doc, PatternFile& cross) {
   if (cross.points.empty()) return;
   ComputeHPeakAndHMin(perf, cross);
   PatternFile* co = CoPolarPartner(doc.patterns, cross);
@@ -220,7 +220,7 @@ void RunHorizontalCrossStage(const CPerformance& perf, data::CTessalyUnitDoc& do
   ComputeXpd60(*co, cross);
 }
 
-void RunVerticalCrossStage(const CPerformance& perf, data::CTessalyUnitDoc& doc, PatternFile& cross) {
+void RunVerticalCrossStage(const CPerformance& perf, AnalysisDocument& doc, PatternFile& cross) {
   if (cross.points.empty()) return;
   perf.GetMaxMin(cross.points, cross.result);
   PatternFile* co = CoPolarPartner(doc.patterns, cross);

@@ -2,13 +2,13 @@
 
 #include "analysis/AnalysisSettings.h"
 #include "analysis/CPerformance.h"
-#include "data/CTessalyUnitDoc.h"
+#include "analysis/AnalysisDocument.h"
 #include "data/PatternFile.h"
 
 namespace lumaret::analysis {
 
 // The indicators of a cross-polar cut, computed against its co-polar partner (the file
-// whose key is data::PolarPartner of the cross-polar key). The values go to the
+// whose key is analysis::PolarPartner of the cross-polar key). The values go to the
 // cross-polar record; what a step computes on the co-polar cut (its Hmax, Hpeak, Vmax,
 // VBP) is stored in the co-polar record. Levels of the two cuts are compared in lockstep:
 // position by position, stopping when either cut ends, testing the co-polar sample's
@@ -45,9 +45,9 @@ void ComputeVxpdXdB(const CPerformance& perf, data::PatternFile& co, data::Patte
 // FBR tot, XPD 0, XPD X, XPD X dB, XPD 10dB and XPD 60 against the co-polar partner.
 // Without a loaded partner only the cut's own extremes are computed. The caller sets the
 // stage-done flag.
-void RunHorizontalCrossStage(const CPerformance& perf, data::CTessalyUnitDoc& doc, data::PatternFile& cross);
+void RunHorizontalCrossStage(const CPerformance& perf, AnalysisDocument& doc, data::PatternFile& cross);
 // The vertical cross-polar stage: GetMaxMin of the cross-polar cut, then V-XPD 0 and
 // V-XPD X dB against the co-polar partner. The caller sets the stage-done flag.
-void RunVerticalCrossStage(const CPerformance& perf, data::CTessalyUnitDoc& doc, data::PatternFile& cross);
+void RunVerticalCrossStage(const CPerformance& perf, AnalysisDocument& doc, data::PatternFile& cross);
 
 }  // namespace lumaret::analysis

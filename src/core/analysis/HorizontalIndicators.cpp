@@ -194,7 +194,7 @@ void ComputeLean(const CPerformance& perf, PatternFile& file, const HPara& hPara
                          : StoredValue((static_cast<double>(a1) + a2) / 2.0 - NominalDirection(file.nameFields));
 }
 
-void RunHorizontalCoStage(const CPerformance& perf, data::CTessalyUnitDoc& doc, PatternFile& file) {
+void RunHorizontalCoStage(const CPerformance& perf, AnalysisDocument& doc, PatternFile& file) {
   if (file.points.empty()) return;
   const HPara& hPara = doc.hPara;
   ComputeHPeakAndHMin(perf, file);

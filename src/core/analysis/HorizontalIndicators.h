@@ -4,7 +4,7 @@
 
 #include "analysis/AnalysisSettings.h"
 #include "analysis/CPerformance.h"
-#include "data/CTessalyUnitDoc.h"
+#include "analysis/AnalysisDocument.h"
 #include "data/PatternFile.h"
 
 namespace lumaret::analysis {
@@ -19,7 +19,7 @@ float NominalDirection(const NameFields& names);
 
 // The slant-partner file of a horizontal cut (the other slant polarization of the paired
 // port), or nullptr when it is not loaded or its key is the file's own.
-data::PatternFile* PairedPolarizationFile(data::CTessalyUnitDoc& doc, const data::PatternFile& file);
+data::PatternFile* PairedPolarizationFile(AnalysisDocument& doc, const data::PatternFile& file);
 
 // Hpeak (window peak over the whole cut, mean angle of a flat top) and Hmin (first of the
 // smallest levels).
@@ -41,12 +41,12 @@ void ComputeRoundness(data::PatternFile& file, const HPara& hPara);
 void ComputeSquint(data::PatternFile& file);
 // Squint difference to the slant partner (whose Hpeak, Hmin and Squint are stored in its
 // own record).
-void ComputeSquintError(const CPerformance& perf, data::CTessalyUnitDoc& doc, data::PatternFile& file);
+void ComputeSquintError(const CPerformance& perf, AnalysisDocument& doc, data::PatternFile& file);
 // Level difference between the samples at exactly +60 and -60 degrees.
 void ComputeHps(data::PatternFile& file);
 void ComputeLean(const CPerformance& perf, data::PatternFile& file, const HPara& hPara);
 // Tracking against the slant partner: the THP slots and THP 10dB.
-void ComputeThp(const CPerformance& perf, data::CTessalyUnitDoc& doc, data::PatternFile& file, const HPara& hPara);
+void ComputeThp(const CPerformance& perf, AnalysisDocument& doc, data::PatternFile& file, const HPara& hPara);
 // The largest level difference between the two files at the x dB crossings of each;
 // empty when either file has no crossing pair. Updates both files' Hmax.
 std::optional<double> TrackingAtDrop(const CPerformance& perf, data::PatternFile& file, data::PatternFile& pair,
@@ -60,6 +60,6 @@ float LevelToSeam(const CPerformance& perf, const data::PointSequence& cut, floa
 
 // Every indicator above in the stage's order, with the document's horizontal settings.
 // The caller sets the stage-done flag.
-void RunHorizontalCoStage(const CPerformance& perf, data::CTessalyUnitDoc& doc, data::PatternFile& file);
+void RunHorizontalCoStage(const CPerformance& perf, AnalysisDocument& doc, data::PatternFile& file);
 
 }  // namespace lumaret::analysis

@@ -8,7 +8,7 @@
 
 #include "analysis/HorizontalIndicators.h"
 #include "analysis/StoredValue.h"
-#include "data/FileAssociation.h"
+#include "analysis/FileAssociation.h"
 
 namespace lumaret::analysis {
 
@@ -40,13 +40,13 @@ bool IsZeroPair(float a1, float a2) { return a1 == 0.0f && a2 == 0.0f; }
 
 }  // namespace
 
-PatternFile* PairedPolarizationFile(data::CTessalyUnitDoc& doc, const PatternFile& file) {
-  const std::string pairKey = data::SlantPartner(doc, file.key);
+PatternFile* PairedPolarizationFile(AnalysisDocument& doc, const PatternFile& file) {
+  const std::string pairKey = analysis::SlantPartner(doc, file.key);
   if (pairKey.empty() || pairKey == file.key) return nullptr;
   return doc.Find(pairKey);
 }
 
-void ComputeSquintError(const CPerformance& perf, data::CTessalyUnitDoc& doc, PatternFile& file) {
+void ComputeSquintError(const CPerformance& perf, AnalysisDocument& doc, PatternFile& file) {
   if (file.points.empty()) return;
   PatternFile* pair = PairedPolarizationFile(doc, file);
   // A partner without points has no peak to squint from.
@@ -81,7 +81,7 @@ std::optional<double> TrackingAtDrop(const CPerformance& perf, PatternFile& file
                    std::fabs(pairEdge - mineAtB2)});
 }
 
-void ComputeThp(const CPerformance& perf, data::CTessalyUnitDoc& doc, PatternFile& file, const HPara& hPara) {
+void ComputeThp(const CPerformance& perf, AnalysisDocument& doc, PatternFile& file, const HPara& hPara) {
   if (file.points.empty()) return;
   PatternFile* pair = PairedPolarizationFile(doc, file);
   if (pair == nullptr || pair->points.empty()) return;

@@ -38,7 +38,7 @@ std::string GainGroupKey(const PatternFile& file) {
   return key;
 }
 
-void SettleGain(const data::CTessalyUnitDoc& doc, PatternFile& file) {
+void SettleGain(const AnalysisDocument& doc, PatternFile& file) {
   if (!file.readWithoutGain || file.points.empty()) return;
   LookUpGainFromLevels(doc.gainLevelMap, doc.vPara.gainCut.gainCut, file);
 }
@@ -95,7 +95,7 @@ void ComputeLossesAndEfficiency(data::PerformanceResult& result) {
   result.eff = StoredValue(std::pow(10.0, gain / 10.0) / std::pow(10.0, directivity / 10.0));
 }
 
-void RunRadiationStage(data::CTessalyUnitDoc& doc, PatternFile& file, GainGroups& groups) {
+void RunRadiationStage(AnalysisDocument& doc, PatternFile& file, GainGroups& groups) {
   if (file.points.empty()) return;
   SettleGain(doc, file);
   data::PerformanceResult& result = file.result;

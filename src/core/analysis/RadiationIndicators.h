@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "data/CTessalyUnitDoc.h"
+#include "analysis/AnalysisDocument.h"
 #include "data/PatternFile.h"
 
 namespace lumaret::analysis {
@@ -21,7 +21,7 @@ bool LookUpGainFromLevels(const data::AuxMap& gainLevels, std::int32_t gainCut, 
 
 // The gain step of the radiation stage: the gain-level lookup for a record that was read
 // without a gain line (a record with a gain line keeps the reader's gain).
-void SettleGain(const data::CTessalyUnitDoc& doc, data::PatternFile& file);
+void SettleGain(const AnalysisDocument& doc, data::PatternFile& file);
 
 // The GFR groups of one analysis run. Files belong to a group when name fields 6 to 11
 // are equal, fields 7 and 8 compared without regard to case; combined files and files
@@ -31,7 +31,7 @@ void SettleGain(const data::CTessalyUnitDoc& doc, data::PatternFile& file);
 // set, of the gain-level records or of the settings.
 class GainGroups {
  public:
-  explicit GainGroups(data::CTessalyUnitDoc& doc) : doc_(&doc) {}
+  explicit GainGroups(AnalysisDocument& doc) : doc_(&doc) {}
 
   // GFR of the file: the spread of the set Gains of its group. Before the first spread of
   // a group is taken, every member whose radiation stage has not run yet gets its gain
@@ -49,7 +49,7 @@ class GainGroups {
   void BuildIndex();
   void Settle(Group& group);
 
-  data::CTessalyUnitDoc* doc_;
+  AnalysisDocument* doc_;
   bool indexed_ = false;
   std::map<std::string, Group> groups_;
 };
@@ -58,7 +58,7 @@ class GainGroups {
 // for a combined file, whose line-2 value is its frequency), Losses and Eff (only when
 // both Gain and Directivity are set), GFR. A record without points gets nothing. The
 // caller tests and sets the radiation stage-done flag.
-void RunRadiationStage(data::CTessalyUnitDoc& doc, data::PatternFile& file, GainGroups& groups);
+void RunRadiationStage(AnalysisDocument& doc, data::PatternFile& file, GainGroups& groups);
 
 // Losses = Directivity - Gain and Eff = 10^(Gain/10) / 10^(Directivity/10), both unset
 // unless Gain and Directivity are set.

@@ -187,7 +187,7 @@ void ComputeFirstUpperNull(const PointSequence& cut, PerformanceResult& result) 
   result.fn = null ? cut[*null].fDeg : kUnset;
 }
 
-void RunVerticalCoSteps(const CPerformance& perf, const data::CTessalyUnitDoc& doc, data::PatternFile& file) {
+void RunVerticalCoSteps(const CPerformance& perf, const AnalysisDocument& doc, data::PatternFile& file) {
   if (file.points.empty()) return;
   const PointSequence& cut = file.points;
   PerformanceResult& result = file.result;

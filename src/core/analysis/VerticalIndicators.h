@@ -7,7 +7,7 @@
 #include "analysis/AnalysisSettings.h"
 #include "analysis/CPerformance.h"
 #include "analysis/IndicatorFlags.h"
-#include "data/CTessalyUnitDoc.h"
+#include "analysis/AnalysisDocument.h"
 #include "data/PatternFile.h"
 
 namespace lumaret::analysis {
@@ -26,7 +26,7 @@ namespace lumaret::analysis {
 
 // Every step in its order: VBW, VBW at X dB, VBP, VBR(r), VBR(u), VBR(10dB), EDE, FSU, FSD,
 // first lower null angle, NF, F. N, the SS list, SSU, TSU.
-void RunVerticalCoSteps(const CPerformance& perf, const data::CTessalyUnitDoc& doc, data::PatternFile& file);
+void RunVerticalCoSteps(const CPerformance& perf, const AnalysisDocument& doc, data::PatternFile& file);
 
 // VBW (3 dB), VBW at VBW_XdB and VBP.
 void ComputeBeamWidths(const CPerformance& perf, const VPara& vPara, data::PatternFile& file);
@@ -67,6 +67,6 @@ SideLobeRanges RangesFromEnvelope(const data::PointSequence& curve, const SideLo
 // automatic mode takes them from the "v-plane.txt" envelope whose band folder (two levels
 // above the envelope file) holds the file's frequency (name field 12). The ranges used
 // are kept in file.ssRangesUsed. The first lower null angle must be computed already.
-void ComputeSideLobeList(const CPerformance& perf, const data::CTessalyUnitDoc& doc, data::PatternFile& file);
+void ComputeSideLobeList(const CPerformance& perf, const AnalysisDocument& doc, data::PatternFile& file);
 
 }  // namespace lumaret::analysis

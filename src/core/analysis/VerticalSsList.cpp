@@ -60,7 +60,7 @@ const data::AuxRecord* VerticalEnvelopeFor(const data::AuxMap& envelopes, int fr
 }
 
 // The ranges of the SS list, or nothing when automatic mode finds no envelope.
-std::optional<SideLobeRanges> RangesFor(const data::CTessalyUnitDoc& doc, const data::PatternFile& file) {
+std::optional<SideLobeRanges> RangesFor(const AnalysisDocument& doc, const data::PatternFile& file) {
   if (doc.vPara.automatic != "TRUE") return doc.vPara.ssRanges;
   const int frequency = data::LeadingInteger(file.nameFields[12]);
   const data::AuxRecord* envelope = VerticalEnvelopeFor(doc.envelopeMap, frequency);
@@ -120,7 +120,7 @@ SideLobeRanges RangesFromEnvelope(const PointSequence& curve, const SideLobeRang
   return ranges;
 }
 
-void ComputeSideLobeList(const CPerformance& perf, const data::CTessalyUnitDoc& doc, data::PatternFile& file) {
+void ComputeSideLobeList(const CPerformance& perf, const AnalysisDocument& doc, data::PatternFile& file) {
   const PointSequence& cut = file.points;
   if (!doc.indicators.IsSet(Indicator::SS) || cut.empty()) return;
   PerformanceResult& result = file.result;

@@ -14,7 +14,7 @@
 
 #include "data/DataLine.h"
 #include "data/DiagnosticLog.h"
-#include "data/DocumentSetup.h"
+#include "data/ProgramFolder.h"
 #include "data/PatternGrammar.h"
 
 namespace fs = std::filesystem;
@@ -65,7 +65,7 @@ bool ReadDataLines(LineCursor& cursor, PointSequence& points, std::string& probl
 
 // A gain-level or envelope file that the data-line rule refuses is not stored; the user
 // is told which line, and the log keeps it.
-void ReportRefusedFile(CTessalyUnitDoc& doc, const char* kind, const std::string& path, const std::string& problem) {
+void ReportRefusedFile(PatternStore& doc, const char* kind, const std::string& path, const std::string& problem) {
   const std::string text = std::string(kind) + " \"" + path + "\", " + problem;
   LUMARET_LOG("Read failed: %s\n", text.c_str());
   doc.Messages().Show(text, kAppCaption);
@@ -133,7 +133,7 @@ bool IsFolder(const fs::directory_entry& entry) {
 std::string EntryPrefix(const std::string& folder) { return folder.empty() ? folder : WithTrailingSlash(folder); }
 
 // Recursive envelope loading; a folder reached a second time (through a link) is skipped.
-void LoadEnvelopeTree(CTessalyUnitDoc& doc, const std::string& folder, std::set<fs::path>& visited) {
+void LoadEnvelopeTree(PatternStore& doc, const std::string& folder, std::set<fs::path>& visited) {
   std::error_code ec;
   const fs::path identity = fs::canonical(folder.empty() ? std::string(".") : folder, ec);
   if (ec || !visited.insert(identity).second) return;
@@ -150,7 +150,7 @@ void LoadEnvelopeTree(CTessalyUnitDoc& doc, const std::string& folder, std::set<
 
 }  // namespace
 
-void LoadGainLevelFiles(CTessalyUnitDoc& doc, const std::string& folder) {
+void LoadGainLevelFiles(PatternStore& doc, const std::string& folder) {
   const std::string base = EntryPrefix(folder);
   for (const fs::directory_entry& entry : SortedEntries(folder)) {
     if (IsFolder(entry) || !NamesAuxFile(entry)) continue;
@@ -158,7 +158,7 @@ void LoadGainLevelFiles(CTessalyUnitDoc& doc, const std::string& folder) {
   }
 }
 
-void ReadGainLevelFile(CTessalyUnitDoc& doc, const std::string& path) {
+void ReadGainLevelFile(PatternStore& doc, const std::string& path) {
   if (path.empty()) {
     doc.Messages().Show(kGainPathEmpty);
     return;
@@ -177,12 +177,12 @@ void ReadGainLevelFile(CTessalyUnitDoc& doc, const std::string& path) {
   Store(doc.gainLevelMap, path, std::move(points));
 }
 
-void LoadEnvelopeFiles(CTessalyUnitDoc& doc, const std::string& folder) {
+void LoadEnvelopeFiles(PatternStore& doc, const std::string& folder) {
   std::set<fs::path> visited;
   LoadEnvelopeTree(doc, folder, visited);
 }
 
-void ReadEnvelopeFile(CTessalyUnitDoc& doc, const std::string& path) {
+void ReadEnvelopeFile(PatternStore& doc, const std::string& path) {
   if (path.empty()) return;
   std::string text;
   if (!ReadWholeFile(path, text)) return;
@@ -199,7 +199,7 @@ void ReadEnvelopeFile(CTessalyUnitDoc& doc, const std::string& path) {
   Store(doc.envelopeMap, path, std::move(points));
 }
 
-void LoadGainLevelsAfterBatch(CTessalyUnitDoc& doc, const std::vector<std::string>& pathsRead) {
+void LoadGainLevelsAfterBatch(PatternStore& doc, const std::vector<std::string>& pathsRead) {
   std::set<std::string> folders;
   for (const std::string& path : pathsRead) {
     const PatternFile* record = doc.Find(ToKey(path));

@@ -72,7 +72,7 @@ std::string DescribeGrammarError(const std::string& path, const GrammarError& er
   return file + ", line " + std::to_string(error.line) + ": " + error.problem;
 }
 
-PatternFile& StoreParsed(CTessalyUnitDoc& doc, const std::string& path, ParsedPattern& parsed, bool combined) {
+PatternFile& StoreParsed(PatternStore& doc, const std::string& path, ParsedPattern& parsed, bool combined) {
   PatternFile& record = doc.LookUpOrCreate(path);
   record.key = ToKey(path);
   record.path = path;
@@ -131,7 +131,7 @@ PatternExtension ClassifyExtension(std::string_view fileName) {
   return PatternExtension::kUnknown;
 }
 
-int ReadPatternFile(CTessalyUnitDoc& doc, const std::string& path, [[maybe_unused]] int index) {
+int ReadPatternFile(PatternStore& doc, const std::string& path, [[maybe_unused]] int index) {
   if (ClassifyExtension(FileNameOf(path)) == PatternExtension::kUnknown) {
     doc.Messages().Show(kFileErrorText, kAppCaption);
     return kReadFailed;
@@ -152,7 +152,7 @@ int ReadPatternFile(CTessalyUnitDoc& doc, const std::string& path, [[maybe_unuse
   return ReadPatternText(doc, path, text);
 }
 
-int ReadPatternText(CTessalyUnitDoc& doc, const std::string& path, std::string_view text) {
+int ReadPatternText(PatternStore& doc, const std::string& path, std::string_view text) {
   const PatternExtension extension = ClassifyExtension(FileNameOf(path));
   const bool exactData = IsExactData(text);
   if (extension == PatternExtension::kUnknown || (!exactData && extension == PatternExtension::kSplitCut)) {
@@ -180,7 +180,7 @@ int ReadPatternText(CTessalyUnitDoc& doc, const std::string& path, std::string_v
   return kReadOk;
 }
 
-BatchResult OpenBatch(CTessalyUnitDoc& doc, const std::vector<std::string>& paths, bool keepGoing,
+BatchResult OpenBatch(PatternStore& doc, const std::vector<std::string>& paths, bool keepGoing,
                       const FileReadObserver& observer) {
   BatchResult batch;
   UserMessages& shown = doc.Messages();

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "data/CTessalyUnitDoc.h"
+#include "data/PatternStore.h"
 
 namespace lumaret::data {
 
@@ -32,11 +32,11 @@ PatternExtension ClassifyExtension(std::string_view fileName);
 // kept with what was read). A refused text stores nothing and leaves the document's
 // no-gain flag as it was. `index` is the file's position in its batch; it does not
 // change how a file is read.
-int ReadPatternFile(CTessalyUnitDoc& doc, const std::string& path, int index);
+int ReadPatternFile(PatternStore& doc, const std::string& path, int index);
 
 // The same read for a file whose bytes are already in memory: `text` is taken as the
 // content of `path` (the path still gives the key, the names and the extension).
-int ReadPatternText(CTessalyUnitDoc& doc, const std::string& path, std::string_view text);
+int ReadPatternText(PatternStore& doc, const std::string& path, std::string_view text);
 
 struct BatchResult {
   bool ranToEnd = true;             // false when a failure stopped the batch
@@ -48,7 +48,7 @@ using FileReadObserver = std::function<void(const std::string& path, int code)>;
 // The open command: reads the paths in order with indices 0, 1, 2 ... and stops at the
 // first failure unless keepGoing. After a batch that ran to its end (always with
 // keepGoing), loads the gain-level files for the files that were read without a gain line.
-BatchResult OpenBatch(CTessalyUnitDoc& doc, const std::vector<std::string>& paths, bool keepGoing,
+BatchResult OpenBatch(PatternStore& doc, const std::vector<std::string>& paths, bool keepGoing,
                       const FileReadObserver& observer = {});
 
 }  // namespace lumaret::data

@@ -1,6 +1,6 @@
 #include "data/PatternInformation.h"
 
-#include "data/CTessalyUnitDoc.h"
+#include "data/PatternStore.h"
 
 namespace lumaret::data {
 

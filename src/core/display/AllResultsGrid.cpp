@@ -61,7 +61,7 @@ std::vector<std::string> AllResultsLines(const ResultTextSettings& settings, dat
   return lines;
 }
 
-AllResultsGrid BuildAllResultsGrid(data::CTessalyUnitDoc& doc, const std::vector<std::string>& displayed) {
+AllResultsGrid BuildAllResultsGrid(analysis::AnalysisDocument& doc, const std::vector<std::string>& displayed) {
   AllResultsGrid grid;
   const ResultTextSettings settings = TextSettingsOf(doc);
   RowCursor cursor;
@@ -79,7 +79,7 @@ AllResultsGrid BuildAllResultsGrid(data::CTessalyUnitDoc& doc, const std::vector
   return grid;
 }
 
-void WriteResultText(data::CTessalyUnitDoc& doc, std::ostream& out) {
+void WriteResultText(analysis::AnalysisDocument& doc, std::ostream& out) {
   const ResultTextSettings settings = TextSettingsOf(doc);
   for (auto& [key, file] : doc.patterns) {
     for (const auto& line : AllResultsLines(settings, file)) out << line << '\n';

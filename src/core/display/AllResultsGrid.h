@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "data/CTessalyUnitDoc.h"
+#include "analysis/AnalysisDocument.h"
 #include "display/ResultLines.h"
 
 namespace lumaret::display {
@@ -26,12 +26,12 @@ struct AllResultsGrid {
 // a cross-polar column continues at the row after the last one written for the most recent
 // co-polar column of its plane (at row 1 when there was none). The grid has 28 rows, more
 // when a column needs them. May unset radiation values (see RadiationLines).
-AllResultsGrid BuildAllResultsGrid(data::CTessalyUnitDoc& doc, const std::vector<std::string>& displayed);
+AllResultsGrid BuildAllResultsGrid(analysis::AnalysisDocument& doc, const std::vector<std::string>& displayed);
 
 // The lines the grid shows for one file: the file-name line, then its catalogue lines.
 std::vector<std::string> AllResultsLines(const ResultTextSettings& settings, data::PatternFile& file);
 
 // Every loaded file in key order: its All Results lines, then an empty line.
-void WriteResultText(data::CTessalyUnitDoc& doc, std::ostream& out);
+void WriteResultText(analysis::AnalysisDocument& doc, std::ostream& out);
 
 }  // namespace lumaret::display

@@ -1,6 +1,6 @@
 #include "display/CurrentResults.h"
 
-#include "data/FileAssociation.h"
+#include "analysis/FileAssociation.h"
 #include "display/ResultLines.h"
 
 namespace lumaret::display {
@@ -8,13 +8,13 @@ namespace lumaret::display {
 namespace {
 
 // A name without partner markers is its own "partner"; only another loaded file counts.
-bool HasLoadedPartner(const data::CTessalyUnitDoc& doc, const std::string& key) {
-  for (const std::string& partner : {data::PolarPartner(key), data::SlantPartner(doc, key), data::CutPartner(key)})
+bool HasLoadedPartner(const analysis::AnalysisDocument& doc, const std::string& key) {
+  for (const std::string& partner : {analysis::PolarPartner(key), analysis::SlantPartner(doc, key), analysis::CutPartner(key)})
     if (partner != key && doc.Find(partner) != nullptr) return true;
   return false;
 }
 
-bool ListsDisplayedFiles(const data::CTessalyUnitDoc& doc, const std::vector<std::string>& displayed) {
+bool ListsDisplayedFiles(const analysis::AnalysisDocument& doc, const std::vector<std::string>& displayed) {
   if (displayed.size() == 1) return true;
   if (displayed.size() != 2) return false;
   return HasLoadedPartner(doc, displayed[0]) || HasLoadedPartner(doc, displayed[1]);
@@ -50,7 +50,7 @@ void AppendFile(std::vector<std::string>& out, const ResultTextSettings& s, data
 
 }  // namespace
 
-std::vector<std::string> CurrentResults(data::CTessalyUnitDoc& doc, const std::vector<std::string>& displayed,
+std::vector<std::string> CurrentResults(analysis::AnalysisDocument& doc, const std::vector<std::string>& displayed,
                                         const std::optional<std::string>& markInformation) {
   std::vector<std::string> out;
   if (!ListsDisplayedFiles(doc, displayed)) return out;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "data/CTessalyUnitDoc.h"
+#include "analysis/AnalysisDocument.h"
 
 namespace lumaret::display {
 
@@ -14,7 +14,7 @@ inline constexpr const char* kMarkBlockTitle = "=====Mark Information=====";
 // file alone, or two files of which at least one has a loaded partner (polar, slant or cut);
 // otherwise the list is empty. markInformation is the active view's mark text; without a
 // view (nullopt) no mark block is appended. May unset radiation values (see RadiationLines).
-std::vector<std::string> CurrentResults(data::CTessalyUnitDoc& doc, const std::vector<std::string>& displayed,
+std::vector<std::string> CurrentResults(analysis::AnalysisDocument& doc, const std::vector<std::string>& displayed,
                                         const std::optional<std::string>& markInformation);
 
 }  // namespace lumaret::display

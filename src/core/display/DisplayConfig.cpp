@@ -5,7 +5,7 @@
 #include <string>
 
 #include "analysis/IndicatorTable.h"
-#include "data/FileAssociation.h"
+#include "analysis/FileAssociation.h"
 
 namespace lumaret::display {
 
@@ -64,15 +64,15 @@ bool WriteMenuStatesAfterConfiguration(data::CSettingsStore& store, const analys
   return WriteSwitch(store, "ID_SPRDISPLAY", sprDisplay) && flagsOk;
 }
 
-bool WriteMenuStatesOnViewClose(const data::CTessalyUnitDoc& doc, const ViewSwitches& view) {
+bool WriteMenuStatesOnViewClose(const analysis::AnalysisDocument& doc, const ViewSwitches& view) {
   data::CSettingsStore store = doc.settings;
   bool ok = analysis::WriteIndicatorFlags(store, doc.indicators);
-  ok = data::WriteAssociationSwitches(store, doc.association) && ok;
+  ok = analysis::WriteAssociationSwitches(store, doc.association) && ok;
   for (const auto& k : kViewSwitchKeys) ok = WriteSwitch(store, k.key, view.*k.flag) && ok;
   return ok;
 }
 
-bool SaveConfiguration(data::CTessalyUnitDoc& doc, const ViewSwitches& view, const std::string& path) {
+bool SaveConfiguration(analysis::AnalysisDocument& doc, const ViewSwitches& view, const std::string& path) {
   if (path.empty()) return false;
   if (!WriteConfigurationFile(path, doc.indicators)) {
     doc.Messages().Show("Save ConfigFile failed: cannot write " + path);
@@ -83,7 +83,7 @@ bool SaveConfiguration(data::CTessalyUnitDoc& doc, const ViewSwitches& view, con
   return true;
 }
 
-bool LoadConfiguration(data::CTessalyUnitDoc& doc, const ViewSwitches& view, const std::string& path) {
+bool LoadConfiguration(analysis::AnalysisDocument& doc, const ViewSwitches& view, const std::string& path) {
   if (path.empty()) return false;
   const auto flags = ReadConfigurationFile(path);
   if (!flags) {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "analysis/IndicatorFlags.h"
-#include "data/CTessalyUnitDoc.h"
+#include "analysis/AnalysisDocument.h"
 
 namespace lumaret::display {
 
@@ -43,16 +43,16 @@ bool WriteMenuStatesAfterConfiguration(data::CSettingsStore& store, const analys
 
 // The menu states written when the view closes: every ID_MENU key, the association and
 // view switches included.
-bool WriteMenuStatesOnViewClose(const data::CTessalyUnitDoc& doc, const ViewSwitches& view);
+bool WriteMenuStatesOnViewClose(const analysis::AnalysisDocument& doc, const ViewSwitches& view);
 
 // The save configuration command for a chosen path: writes the file, the menu states and
 // shows "Save ConfigFile OK!". An empty path (a cancelled dialog) does nothing. A file that
 // cannot be written is reported, and the menu states are left alone. True on success.
-bool SaveConfiguration(data::CTessalyUnitDoc& doc, const ViewSwitches& view, const std::string& path);
+bool SaveConfiguration(analysis::AnalysisDocument& doc, const ViewSwitches& view, const std::string& path);
 
 // The load configuration command: sets the document's flags from the file, writes the menu
 // states and shows "Load ConfigFile OK!". A file that cannot be read is reported and
 // changes nothing. True on success.
-bool LoadConfiguration(data::CTessalyUnitDoc& doc, const ViewSwitches& view, const std::string& path);
+bool LoadConfiguration(analysis::AnalysisDocument& doc, const ViewSwitches& view, const std::string& path);
 
 }  // namespace lumaret::display

@@ -1,7 +1,7 @@
 #include "display/Normalisation.h"
 
 #include "data/DiagnosticLog.h"
-#include "data/FileAssociation.h"
+#include "analysis/FileAssociation.h"
 #include "display/ResultLines.h"
 
 namespace lumaret::display {
@@ -14,10 +14,10 @@ float CutMaximum(const data::PerformanceResult& result, CutPlane plane) {
 
 }  // namespace
 
-float NormalisationOffset(const data::CTessalyUnitDoc& doc, const data::PatternFile& file, CutPlane plane) {
+float NormalisationOffset(const analysis::AnalysisDocument& doc, const data::PatternFile& file, CutPlane plane) {
   const FileKind kind = KindOf(file);
   if (kind != FileKind::HorizontalCross && kind != FileKind::VerticalCross) return CutMaximum(file.result, plane);
-  const data::PatternFile* coPolar = doc.Find(data::PolarPartner(file.key));
+  const data::PatternFile* coPolar = doc.Find(analysis::PolarPartner(file.key));
   if (coPolar == nullptr || coPolar == &file) {
     LUMARET_LOG("LAST ERROR: 交叉极化方向图(%s)没有找到对应的主极化交叉图，故没有极化。\r\n", file.fileName.c_str());
     return 0.0f;

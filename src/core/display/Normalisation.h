@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/CTessalyUnitDoc.h"
+#include "analysis/AnalysisDocument.h"
 
 namespace lumaret::display {
 
@@ -12,6 +12,6 @@ enum class CutPlane { Horizontal, Vertical };
 // level of Hpeak for a horizontal cut, of Vmax for a vertical one). A cross-polar file is
 // shifted by the maximum of its co-polar partner so that both keep their relative levels;
 // when that partner is not loaded the log line says so and the cut is not shifted (0).
-float NormalisationOffset(const data::CTessalyUnitDoc& doc, const data::PatternFile& file, CutPlane plane);
+float NormalisationOffset(const analysis::AnalysisDocument& doc, const data::PatternFile& file, CutPlane plane);
 
 }  // namespace lumaret::display

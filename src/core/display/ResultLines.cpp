@@ -173,7 +173,7 @@ FileKind KindOf(const data::PatternFile& file) {
   return FileKind::Unclassified;
 }
 
-ResultTextSettings TextSettingsOf(const data::CTessalyUnitDoc& doc) { return {doc.indicators, doc.hPara, doc.vPara}; }
+ResultTextSettings TextSettingsOf(const analysis::AnalysisDocument& doc) { return {doc.indicators, doc.hPara, doc.vPara}; }
 
 bool ShowsRadiationLines(FileKind kind, const analysis::VPara& vPara) {
   return (kind == FileKind::HorizontalCo && vPara.gainCut.gainCut == 0) ||

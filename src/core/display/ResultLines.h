@@ -5,7 +5,7 @@
 
 #include "analysis/AnalysisSettings.h"
 #include "analysis/IndicatorFlags.h"
-#include "data/CTessalyUnitDoc.h"
+#include "analysis/AnalysisDocument.h"
 #include "data/PatternFile.h"
 
 namespace lumaret::display {
@@ -21,7 +21,7 @@ struct ResultTextSettings {
   const analysis::HPara& hPara;
   const analysis::VPara& vPara;
 };
-ResultTextSettings TextSettingsOf(const data::CTessalyUnitDoc& doc);
+ResultTextSettings TextSettingsOf(const analysis::AnalysisDocument& doc);
 
 // True when the radiation lines belong to files of this kind: horizontal co-polar files
 // when the gain is taken from the horizontal cut, vertical co-polar files otherwise.

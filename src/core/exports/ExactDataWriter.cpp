@@ -48,7 +48,7 @@ std::string ExactDataText(const data::PatternFile& record) {
   return text;
 }
 
-int SaveExactData(data::CTessalyUnitDoc& doc, const std::string& key, const std::string& outputPath,
+int SaveExactData(analysis::AnalysisDocument& doc, const std::string& key, const std::string& outputPath,
                   WriteOutcome* outcome) {
   WriteOutcome local;
   WriteOutcome& noted = outcome ? *outcome : local;
@@ -61,7 +61,7 @@ int SaveExactData(data::CTessalyUnitDoc& doc, const std::string& key, const std:
   return WriteWholeFile(outputPath, ExactDataText(*record), kSaveFailed, doc.Messages(), noted, record->path) ? 1 : 0;
 }
 
-bool SaveAllAsExactData(data::CTessalyUnitDoc& doc, const std::string& pathText, WriteOutcome& outcome) {
+bool SaveAllAsExactData(analysis::AnalysisDocument& doc, const std::string& pathText, WriteOutcome& outcome) {
   if (pathText.empty()) {
     doc.Messages().Show("Configured path can not be empty！");
     return false;

@@ -1,7 +1,7 @@
 #include "exports/ExportSequence.h"
 
-#include "data/AnalysisDriver.h"
-#include "data/DocumentSetup.h"
+#include "analysis/AnalysisDriver.h"
+#include "data/ProgramFolder.h"
 #include "exports/AntennaXmlWriter.h"
 #include "exports/MsiWriter.h"
 #include "exports/OutputFile.h"
@@ -19,7 +19,7 @@ constexpr const char* kNotice =
     "3.Please empty the \"report\" folder before exporting data.\r\n";
 
 // Shows the message that stops the export before anything is written; kDone to go on.
-ExportStatus CheckPreconditions(const data::CTessalyUnitDoc& doc) {
+ExportStatus CheckPreconditions(const analysis::AnalysisDocument& doc) {
   if (doc.patterns.empty()) {
     doc.Messages().Show("No data, select data.");
     return ExportStatus::kNoData;
@@ -37,7 +37,7 @@ ExportStatus CheckPreconditions(const data::CTessalyUnitDoc& doc) {
 }
 
 // The pattern files, each when chosen, in their fixed order.
-void WritePatternFiles(data::CTessalyUnitDoc& doc, const ExportChoices& choices, ExportContext& context,
+void WritePatternFiles(analysis::AnalysisDocument& doc, const ExportChoices& choices, ExportContext& context,
                        data::StatusSink& status) {
   struct Step {
     bool chosen;
@@ -73,7 +73,7 @@ std::string ChosenPatternOutputs(const ExportChoices& choices) {
 
 // Success is claimed only when every file was written, and only when something was: the
 // pattern writers pair split-cut files, so a batch of combined files gives them nothing.
-void ShowEnd(const data::CTessalyUnitDoc& doc, const ExportChoices& choices, const WriteOutcome& outcome) {
+void ShowEnd(const analysis::AnalysisDocument& doc, const ExportChoices& choices, const WriteOutcome& outcome) {
   const std::string outputs = ChosenPatternOutputs(choices);
   if (outcome.failed.empty() && outcome.written.empty() && !outputs.empty()) {
     std::size_t combined = 0;
@@ -108,7 +108,7 @@ PatternExportSettings ToExportSettings(const data::PatternInformation& info) {
   return settings;
 }
 
-ExportResult RunExportSequence(data::CTessalyUnitDoc& doc, const ExportRequest& request, data::StatusSink& status,
+ExportResult RunExportSequence(analysis::AnalysisDocument& doc, const ExportRequest& request, data::StatusSink& status,
                                const LaterExportSteps& later) {
   ExportResult result;
   result.status = CheckPreconditions(doc);
@@ -118,7 +118,7 @@ ExportResult RunExportSequence(data::CTessalyUnitDoc& doc, const ExportRequest& 
   EnsureFolder(result.folders.reportFolder, doc.Messages());
 
   status.Status("Calculating indicators...");
-  data::AnalyseAllLoadedFiles(doc);
+  analysis::AnalyseAllLoadedFiles(doc);
 
   ExportContext context;
   context.exportFolder = result.folders.exportFolder;

@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "data/CTessalyUnitDoc.h"
+#include "analysis/AnalysisDocument.h"
 #include "data/PatternInformation.h"
 #include "data/UserMessages.h"
 #include "exports/ExportChoices.h"
@@ -32,8 +32,8 @@ ExportFolders DeriveExportFolders(const std::string& exportFolder);
 // Steps that later outputs plug in: the spreadsheets run after "Export finished!", the
 // reports are started last, only when a Word report is chosen.
 struct LaterExportSteps {
-  std::function<void(data::CTessalyUnitDoc&, const ExportRequest&, const ExportFolders&, ExportContext&)> spreadsheets;
-  std::function<void(data::CTessalyUnitDoc&, const ExportRequest&, const ExportFolders&, ExportContext&)> reports;
+  std::function<void(const analysis::AnalysisDocument&, const ExportRequest&, const ExportFolders&, ExportContext&)> spreadsheets;
+  std::function<void(const analysis::AnalysisDocument&, const ExportRequest&, const ExportFolders&, ExportContext&)> reports;
 };
 
 enum class ExportStatus {
@@ -57,7 +57,7 @@ PatternExportSettings ToExportSettings(const data::PatternInformation& info);
 // TMVMSI, XML, TXT with their status texts, then "Export finished!", the spreadsheets,
 // and either "Exporting sucess！" (no Word report chosen, every file written) or the
 // reports. Files that cannot be written are reported and the export goes on.
-ExportResult RunExportSequence(data::CTessalyUnitDoc& doc, const ExportRequest& request, data::StatusSink& status,
+ExportResult RunExportSequence(analysis::AnalysisDocument& doc, const ExportRequest& request, data::StatusSink& status,
                                const LaterExportSteps& later = {});
 
 }  // namespace lumaret::exports

@@ -28,7 +28,7 @@ std::string MsiText(const data::PatternFile& horizontal, const data::PatternFile
 
 }  // namespace
 
-int ExportMsiFiles(data::CTessalyUnitDoc& doc, ExportContext& context) {
+int ExportMsiFiles(analysis::AnalysisDocument& doc, ExportContext& context) {
   const std::string folder = context.exportFolder + "MSI";
   EnsureFolder(folder, doc.Messages());
   ForEachCutPair(doc, [&](data::PatternFile& horizontal, const data::PatternFile& vertical) {

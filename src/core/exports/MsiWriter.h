@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/CTessalyUnitDoc.h"
+#include "analysis/AnalysisDocument.h"
 #include "exports/ExportContext.h"
 
 namespace lumaret::exports {
@@ -8,7 +8,7 @@ namespace lumaret::exports {
 // Writes one MSI file per horizontal co-polar cut with a loaded vertical partner into
 // <export folder>MSI. Lower-cases the port extension and the polarization of every
 // horizontal record it writes (later writers see them so). Returns 0.
-int ExportMsiFiles(data::CTessalyUnitDoc& doc, ExportContext& context);
+int ExportMsiFiles(analysis::AnalysisDocument& doc, ExportContext& context);
 
 // The base name of the MSI, PLN and TXT files of a horizontal record:
 // MODEL_FREQ_X_CO_POL_TILTPORT, upper-cased.

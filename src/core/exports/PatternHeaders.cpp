@@ -1,6 +1,6 @@
 #include "exports/PatternHeaders.h"
 
-#include "data/FileAssociation.h"
+#include "analysis/FileAssociation.h"
 #include "exports/DataSection.h"
 #include "exports/NameCodes.h"
 #include "exports/OutputFile.h"
@@ -40,11 +40,11 @@ std::string DataSections(const data::PatternFile& horizontal, const data::Patter
          DataSection(vertical.points, vertical.result.vmax.fMag);
 }
 
-void ForEachCutPair(data::CTessalyUnitDoc& doc,
+void ForEachCutPair(analysis::AnalysisDocument& doc,
                     const std::function<void(data::PatternFile& horizontal, const data::PatternFile& vertical)>& visit) {
   for (auto& [key, record] : doc.patterns) {
     if (LowerCase(record.fileName).find("_h_co") == std::string::npos) continue;
-    const std::string partnerKey = data::CutPartner(key);
+    const std::string partnerKey = analysis::CutPartner(key);
     const data::PatternFile* partner = partnerKey.empty() ? nullptr : doc.Find(partnerKey);
     if (partner && partner != &record) visit(record, *partner);
   }

@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "data/CTessalyUnitDoc.h"
+#include "analysis/AnalysisDocument.h"
 #include "exports/ExportContext.h"
 
 namespace lumaret::exports {
@@ -43,7 +43,7 @@ std::string DataSections(const data::PatternFile& horizontal, const data::Patter
 // Visits, in key order, every record whose file name marks a horizontal co-polar cut
 // ("_h_co", without regard to case) and whose cut partner is loaded; the partner is the
 // vertical cut written beside it.
-void ForEachCutPair(data::CTessalyUnitDoc& doc,
+void ForEachCutPair(analysis::AnalysisDocument& doc,
                     const std::function<void(data::PatternFile& horizontal, const data::PatternFile& vertical)>& visit);
 
 // Assembles (with `build`) and writes one pattern file of the pair into `folder`. A pair

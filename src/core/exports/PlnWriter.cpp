@@ -33,7 +33,7 @@ std::string PlnHeader(const data::PatternFile& horizontal, const data::PatternFi
 
 }  // namespace
 
-std::string ExportPlnContent(data::CTessalyUnitDoc& doc, ExportContext& context, const std::string& folderName,
+std::string ExportPlnContent(analysis::AnalysisDocument& doc, ExportContext& context, const std::string& folderName,
                              const std::string& extension) {
   const std::string folder = context.exportFolder + folderName;
   EnsureFolder(folder, doc.Messages());
@@ -49,7 +49,7 @@ std::string ExportPlnContent(data::CTessalyUnitDoc& doc, ExportContext& context,
   return folder;
 }
 
-int ExportPlnFiles(data::CTessalyUnitDoc& doc, ExportContext& context) {
+int ExportPlnFiles(analysis::AnalysisDocument& doc, ExportContext& context) {
   context.plnFolder = ExportPlnContent(doc, context, "PLN", ".pln");
   return 0;
 }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "data/CTessalyUnitDoc.h"
+#include "analysis/AnalysisDocument.h"
 #include "exports/ExportContext.h"
 
 namespace lumaret::exports {
@@ -11,11 +11,11 @@ namespace lumaret::exports {
 // <export folder>PLN and makes that folder the context's PLN folder. Lower-cases the
 // port extension and the polarization of every horizontal record it writes, and adds
 // every partner's frequency text to the exported frequencies (once). Returns 0.
-int ExportPlnFiles(data::CTessalyUnitDoc& doc, ExportContext& context);
+int ExportPlnFiles(analysis::AnalysisDocument& doc, ExportContext& context);
 
 // The PLN writer's walk, shared with the TXT writer, which writes the same content
 // under another folder and extension. Returns the output folder.
-std::string ExportPlnContent(data::CTessalyUnitDoc& doc, ExportContext& context, const std::string& folderName,
+std::string ExportPlnContent(analysis::AnalysisDocument& doc, ExportContext& context, const std::string& folderName,
                              const std::string& extension);
 
 }  // namespace lumaret::exports

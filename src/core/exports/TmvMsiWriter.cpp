@@ -34,7 +34,7 @@ std::string TmvMsiText(const data::PatternFile& horizontal, const data::PatternF
 
 }  // namespace
 
-int ExportTmvMsiFiles(data::CTessalyUnitDoc& doc, ExportContext& context) {
+int ExportTmvMsiFiles(analysis::AnalysisDocument& doc, ExportContext& context) {
   const std::string folder = context.exportFolder + "TMVMSI";
   EnsureFolder(folder, doc.Messages());
   ForEachCutPair(doc, [&](data::PatternFile& horizontal, const data::PatternFile& vertical) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/CTessalyUnitDoc.h"
+#include "analysis/AnalysisDocument.h"
 #include "exports/ExportContext.h"
 
 namespace lumaret::exports {
@@ -9,7 +9,7 @@ namespace lumaret::exports {
 // vertical partner into <export folder>TMVMSI. Lower-cases the port extension and
 // upper-cases the model and the frequency of every horizontal record it writes (later
 // writers see them so). Returns 0.
-int ExportTmvMsiFiles(data::CTessalyUnitDoc& doc, ExportContext& context);
+int ExportTmvMsiFiles(analysis::AnalysisDocument& doc, ExportContext& context);
 
 // MODEL_FREQPORT_POL_TILT, e.g. ANT1_900R1_P45_02ET.
 std::string TmvMsiBaseName(const data::PatternFile& horizontal, const PatternExportSettings& info);

@@ -4,7 +4,7 @@
 
 namespace lumaret::exports {
 
-int ExportTxtFiles(data::CTessalyUnitDoc& doc, ExportContext& context) {
+int ExportTxtFiles(analysis::AnalysisDocument& doc, ExportContext& context) {
   ExportPlnContent(doc, context, "TXT", ".txt");
   return 0;
 }

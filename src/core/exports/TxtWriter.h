@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/CTessalyUnitDoc.h"
+#include "analysis/AnalysisDocument.h"
 #include "exports/ExportContext.h"
 
 namespace lumaret::exports {
@@ -8,6 +8,6 @@ namespace lumaret::exports {
 // Writes the PLN content of every horizontal co-polar cut with a loaded vertical
 // partner as ".txt" files into <export folder>TXT, with the PLN writer's side effects on
 // the records and the exported frequencies. Returns 0.
-int ExportTxtFiles(data::CTessalyUnitDoc& doc, ExportContext& context);
+int ExportTxtFiles(analysis::AnalysisDocument& doc, ExportContext& context);
 
 }  // namespace lumaret::exports

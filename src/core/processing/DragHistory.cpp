@@ -8,14 +8,14 @@ namespace {
 
 // Puts the snapshot at the index back and analyses the file again, so that the results
 // always describe the samples on screen.
-void Restore(data::CTessalyUnitDoc& doc, data::PatternFile& file, std::size_t index) {
+void Restore(ProcessingDocument& doc, data::PatternFile& file, std::size_t index) {
   file.points = doc.processing.dragSnapshots[index];
   Reanalyse(doc, file);
 }
 
 }  // namespace
 
-void BeginDrag(data::CTessalyUnitDoc& doc, const std::vector<std::string>& displayedKeys) {
+void BeginDrag(ProcessingDocument& doc, const std::vector<std::string>& displayedKeys) {
   data::PatternFile* file = FirstLoaded(doc, displayedKeys);
   if (!file) return;
   ProcessingState& s = doc.processing;
@@ -25,7 +25,7 @@ void BeginDrag(data::CTessalyUnitDoc& doc, const std::vector<std::string>& displ
   s.dragIndex = -1;
 }
 
-bool UndoDrag(data::CTessalyUnitDoc& doc, const std::vector<std::string>& displayedKeys) {
+bool UndoDrag(ProcessingDocument& doc, const std::vector<std::string>& displayedKeys) {
   data::PatternFile* file = FirstLoaded(doc, displayedKeys);
   ProcessingState& s = doc.processing;
   if (!file || s.dragSnapshots.empty()) return false;
@@ -41,7 +41,7 @@ bool UndoDrag(data::CTessalyUnitDoc& doc, const std::vector<std::string>& displa
   return true;
 }
 
-bool RedoDrag(data::CTessalyUnitDoc& doc, const std::vector<std::string>& displayedKeys) {
+bool RedoDrag(ProcessingDocument& doc, const std::vector<std::string>& displayedKeys) {
   data::PatternFile* file = FirstLoaded(doc, displayedKeys);
   ProcessingState& s = doc.processing;
   // Index -1 means nothing has been undone since the last drag: there is nothing to redo.
@@ -52,7 +52,7 @@ bool RedoDrag(data::CTessalyUnitDoc& doc, const std::vector<std::string>& displa
   return true;
 }
 
-void ResetDragHistory(data::CTessalyUnitDoc& doc) {
+void ResetDragHistory(ProcessingDocument& doc) {
   doc.processing.dragSnapshots.clear();
   doc.processing.dragIndex = -1;
 }

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "data/CTessalyUnitDoc.h"
+#include "processing/ProcessingDocument.h"
 
 namespace lumaret::processing {
 
@@ -12,17 +12,17 @@ namespace lumaret::processing {
 
 // Button down in drag mode: cuts the history back to the current snapshot (when one is
 // current) and appends a snapshot of the file's samples.
-void BeginDrag(data::CTessalyUnitDoc& doc, const std::vector<std::string>& displayedKeys);
+void BeginDrag(ProcessingDocument& doc, const std::vector<std::string>& displayedKeys);
 
 // Returns to the previous snapshot; just after a drag, the present samples are kept as a
 // snapshot first so that redo can return to them. Returns true when the samples changed.
-bool UndoDrag(data::CTessalyUnitDoc& doc, const std::vector<std::string>& displayedKeys);
+bool UndoDrag(ProcessingDocument& doc, const std::vector<std::string>& displayedKeys);
 
 // Moves to the next snapshot, when there is one after the current. Returns true when the
 // samples changed.
-bool RedoDrag(data::CTessalyUnitDoc& doc, const std::vector<std::string>& displayedKeys);
+bool RedoDrag(ProcessingDocument& doc, const std::vector<std::string>& displayedKeys);
 
 // The displayed files changed: the snapshots belong to another file and are dropped.
-void ResetDragHistory(data::CTessalyUnitDoc& doc);
+void ResetDragHistory(ProcessingDocument& doc);
 
 }  // namespace lumaret::processing

@@ -121,7 +121,7 @@ bool ReshapeCut(PointSequence& cut, float startAngle, float change, data::UserMe
   return true;
 }
 
-bool DragReshape(data::CTessalyUnitDoc& doc, const std::vector<std::string>& displayedKeys, float startAngle,
+bool DragReshape(ProcessingDocument& doc, const std::vector<std::string>& displayedKeys, float startAngle,
                  float change) {
   data::PatternFile* file = FirstLoaded(doc, displayedKeys);
   if (!file) return false;

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "data/CTessalyUnitDoc.h"
+#include "processing/ProcessingDocument.h"
 
 namespace lumaret::processing {
 
@@ -20,7 +20,7 @@ bool ReshapeCut(data::PointSequence& cut, float startAngle, float change, data::
 
 // The document operation: reshapes the first displayed file that is loaded, makes it the
 // current file and analyses it again when it changed.
-bool DragReshape(data::CTessalyUnitDoc& doc, const std::vector<std::string>& displayedKeys, float startAngle,
+bool DragReshape(ProcessingDocument& doc, const std::vector<std::string>& displayedKeys, float startAngle,
                  float change);
 
 }  // namespace lumaret::processing

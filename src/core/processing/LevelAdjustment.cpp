@@ -3,7 +3,7 @@
 #include <cctype>
 #include <cstdlib>
 
-#include "data/AnalysisDriver.h"
+#include "analysis/AnalysisDriver.h"
 #include "processing/MainPolarization.h"
 
 namespace lumaret::processing {
@@ -16,7 +16,7 @@ LevelDialogState LoadLevelDialogState(const data::CSettingsStore& store) {
   return s;
 }
 
-void ConfirmLevelDialog(data::CTessalyUnitDoc& doc, const LevelDialogInput& input) {
+void ConfirmLevelDialog(ProcessingDocument& doc, const LevelDialogInput& input) {
   LevelSettings& s = doc.processing.level;
   s.adjustedValue = input.adjustedValue;
   s.adjustToLevel = input.adjustToLevel;
@@ -31,13 +31,13 @@ void ConfirmLevelDialog(data::CTessalyUnitDoc& doc, const LevelDialogInput& inpu
   doc.processing.chosenKeys = {input.chosenKeys.begin(), input.chosenKeys.end()};
 }
 
-float LevelDelta(const data::CTessalyUnitDoc& doc, const data::PatternFile& file, const LevelSettings& settings,
+float LevelDelta(const ProcessingDocument& doc, const data::PatternFile& file, const LevelSettings& settings,
                  data::UserMessages* messages) {
   if (settings.deltaMode) return settings.adjustedValue;
   return settings.adjustToLevel - ReferenceMaximumLevel(doc, file, messages);
 }
 
-void AdjustFileLevels(data::CTessalyUnitDoc& doc, data::PatternFile& file, const LevelSettings& settings,
+void AdjustFileLevels(ProcessingDocument& doc, data::PatternFile& file, const LevelSettings& settings,
                       float delta) {
   for (data::PatternPoint& p : file.points) {
     const bool inside = settings.rangeMode == 1 || (settings.leftAngle < p.fDeg && p.fDeg < settings.rightAngle);
@@ -54,7 +54,7 @@ MarkerPoints MarkersOf(const data::PatternFile& file) {
   return {vertical ? r.vmax : r.hpeak, vertical ? r.vmin : r.hmin, r.fsuLobe, r.ssMaxLobe};
 }
 
-std::optional<MarkerPoints> ApplyLevelAdjustment(data::CTessalyUnitDoc& doc) {
+std::optional<MarkerPoints> ApplyLevelAdjustment(ProcessingDocument& doc) {
   data::PatternFile* file = FirstLoaded(doc, doc.processing.chosenKeys);
   if (!file) return std::nullopt;
   const LevelSettings& settings = doc.processing.level;
@@ -62,7 +62,7 @@ std::optional<MarkerPoints> ApplyLevelAdjustment(data::CTessalyUnitDoc& doc) {
     // The reference maximum must be known: an unanalysed reference (-999) would move the
     // cut by the target plus 999 dB. Analyse it first; when it stays unset, change nothing.
     if (const data::PatternFile* main = MainPolarizationFile(doc, *file, nullptr)) {
-      data::AnalyseOneFile(doc, main->key);
+      analysis::AnalyseOneFile(doc, main->key);
       if (data::IsUnset(ReferenceMaximumLevel(doc, *main, nullptr))) return std::nullopt;
     }
   }

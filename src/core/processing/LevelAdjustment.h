@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "data/CTessalyUnitDoc.h"
+#include "processing/ProcessingDocument.h"
 #include "processing/ProcessingState.h"
 
 namespace lumaret::processing {
@@ -33,16 +33,16 @@ struct LevelDialogInput {
 
 // Stores the settings in the document, writes the range mode and the angle texts to the
 // settings store and replaces the chosen-key set.
-void ConfirmLevelDialog(data::CTessalyUnitDoc& doc, const LevelDialogInput& input);
+void ConfirmLevelDialog(ProcessingDocument& doc, const LevelDialogInput& input);
 
 // The level change for a file: the adjusted value in delta mode, otherwise the "adjust to"
 // level minus the reference maximum (through the co-polar partner for a cross-polar file).
-float LevelDelta(const data::CTessalyUnitDoc& doc, const data::PatternFile& file, const LevelSettings& settings,
+float LevelDelta(const ProcessingDocument& doc, const data::PatternFile& file, const LevelSettings& settings,
                  data::UserMessages* messages);
 
 // Adds delta to every level (range mode 1) or to the levels strictly inside the sector
 // (range mode 2), then analyses the file again. Angles never change.
-void AdjustFileLevels(data::CTessalyUnitDoc& doc, data::PatternFile& file, const LevelSettings& settings,
+void AdjustFileLevels(ProcessingDocument& doc, data::PatternFile& file, const LevelSettings& settings,
                       float delta);
 
 // The marker points a level adjustment refreshes, from the file's new results.
@@ -56,6 +56,6 @@ MarkerPoints MarkersOf(const data::PatternFile& file);
 
 // Applies the adjustment to the first chosen key that names a loaded file. Returns the
 // markers to refresh, or nothing when no chosen key is loaded.
-std::optional<MarkerPoints> ApplyLevelAdjustment(data::CTessalyUnitDoc& doc);
+std::optional<MarkerPoints> ApplyLevelAdjustment(ProcessingDocument& doc);
 
 }  // namespace lumaret::processing

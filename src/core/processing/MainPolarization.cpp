@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "data/AnalysisDriver.h"
-#include "data/FileAssociation.h"
+#include "analysis/AnalysisDriver.h"
+#include "analysis/FileAssociation.h"
 #include "data/StageFlags.h"
 
 namespace lumaret::processing {
@@ -15,17 +15,17 @@ float TextToFloat(const std::string& text) { return static_cast<float>(std::strt
 
 }  // namespace
 
-const data::PatternFile* MainPolarizationFile(const data::CTessalyUnitDoc& doc, const data::PatternFile& file,
+const data::PatternFile* MainPolarizationFile(const ProcessingDocument& doc, const data::PatternFile& file,
                                               data::UserMessages* messages) {
   const std::string& component = file.nameFields[data::kFieldComponent];
   if (component == "co") return &file;
   if (component != "cr") return nullptr;
-  const data::PatternFile* partner = doc.Find(data::PolarPartner(file.key));
+  const data::PatternFile* partner = doc.Find(analysis::PolarPartner(file.key));
   if (!partner && messages) messages->Show(kNoMainPolarizationMessage);
   return partner;
 }
 
-PeakAndNominal FindPeakAndNominal(const data::CTessalyUnitDoc& doc, const data::PatternFile& file,
+PeakAndNominal FindPeakAndNominal(const ProcessingDocument& doc, const data::PatternFile& file,
                                   data::UserMessages* messages) {
   PeakAndNominal out;
   // A combined file turns by its horizontal cut's maximum; it has no nominal direction.
@@ -46,7 +46,7 @@ PeakAndNominal FindPeakAndNominal(const data::CTessalyUnitDoc& doc, const data::
   return out;
 }
 
-float ReferenceMaximumLevel(const data::CTessalyUnitDoc& doc, const data::PatternFile& file,
+float ReferenceMaximumLevel(const ProcessingDocument& doc, const data::PatternFile& file,
                             data::UserMessages* messages) {
   if (file.IsCombined()) return file.result.hpeak.fMag;
   const data::PatternFile* main = MainPolarizationFile(doc, file, messages);
@@ -69,10 +69,10 @@ void RefreshCombinedMaxima(data::PatternFile& file) {
   file.result.vmax = maximum(split, file.points.size());
 }
 
-void Reanalyse(data::CTessalyUnitDoc& doc, data::PatternFile& file) {
+void Reanalyse(ProcessingDocument& doc, data::PatternFile& file) {
   if (file.IsCombined()) RefreshCombinedMaxima(file);
   data::ClearAfterRotation(file.result);
-  data::AnalyseOneFile(doc, file.key);
+  analysis::AnalyseOneFile(doc, file.key);
 }
 
 }  // namespace lumaret::processing

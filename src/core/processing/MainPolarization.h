@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/CTessalyUnitDoc.h"
+#include "processing/ProcessingDocument.h"
 
 namespace lumaret::processing {
 
@@ -12,7 +12,7 @@ inline constexpr const char* kNoMainPolarizationMessage = "没有找到与之关
 // position and distance to the co-polar cut). nullptr for any other component, and for a
 // cross-polar file whose partner is not loaded; the latter shows the message above when
 // messages is given.
-const data::PatternFile* MainPolarizationFile(const data::CTessalyUnitDoc& doc, const data::PatternFile& file,
+const data::PatternFile* MainPolarizationFile(const ProcessingDocument& doc, const data::PatternFile& file,
                                               data::UserMessages* messages);
 
 // Peak direction and nominal direction of a file: for an elevation cut ("e") the vertical
@@ -22,17 +22,17 @@ struct PeakAndNominal {
   float peak = 0.0f;
   float nominal = 0.0f;
 };
-PeakAndNominal FindPeakAndNominal(const data::CTessalyUnitDoc& doc, const data::PatternFile& file,
+PeakAndNominal FindPeakAndNominal(const ProcessingDocument& doc, const data::PatternFile& file,
                                   data::UserMessages* messages);
 
 // The maximum level the "adjust to" level refers to: the vertical maximum's level of an
 // elevation cut, the horizontal maximum's level of a horizontal cut, 0 otherwise.
-float ReferenceMaximumLevel(const data::CTessalyUnitDoc& doc, const data::PatternFile& file,
+float ReferenceMaximumLevel(const ProcessingDocument& doc, const data::PatternFile& file,
                             data::UserMessages* messages);
 
 // The first key of the list that names a loaded record, or nullptr.
 template <typename Keys>
-data::PatternFile* FirstLoaded(data::CTessalyUnitDoc& doc, const Keys& keys) {
+data::PatternFile* FirstLoaded(ProcessingDocument& doc, const Keys& keys) {
   for (const auto& key : keys)
     if (data::PatternFile* f = doc.Find(key)) return f;
   return nullptr;
@@ -43,6 +43,6 @@ data::PatternFile* FirstLoaded(data::CTessalyUnitDoc& doc, const Keys& keys) {
 void RefreshCombinedMaxima(data::PatternFile& file);
 // Clears every stage flag but radiation and analyses the record again (a combined file
 // gets its maxima found again first).
-void Reanalyse(data::CTessalyUnitDoc& doc, data::PatternFile& file);
+void Reanalyse(ProcessingDocument& doc, data::PatternFile& file);
 
 }  // namespace lumaret::processing

@@ -9,7 +9,7 @@
 
 namespace lumaret::processing {
 
-void ConfirmRotationDialog(data::CTessalyUnitDoc& doc, RotationMode mode, const std::string& targetText,
+void ConfirmRotationDialog(ProcessingDocument& doc, RotationMode mode, const std::string& targetText,
                            const std::string& angleText) {
   RotationSettings& s = doc.processing.rotation;
   s.targetDirection = static_cast<float>(std::strtod(targetText.c_str(), nullptr));
@@ -55,7 +55,7 @@ void RotateCombinedHorizontalCut(data::PatternFile& file, float delta) {
 
 }  // namespace
 
-void RotateFileBy(data::CTessalyUnitDoc& doc, data::PatternFile& file, float delta) {
+void RotateFileBy(ProcessingDocument& doc, data::PatternFile& file, float delta) {
   if (file.IsCombined()) {
     RotateCombinedHorizontalCut(file, delta);
   } else {
@@ -65,7 +65,7 @@ void RotateFileBy(data::CTessalyUnitDoc& doc, data::PatternFile& file, float del
   Reanalyse(doc, file);
 }
 
-std::string RotateWithHistory(data::CTessalyUnitDoc& doc) {
+std::string RotateWithHistory(ProcessingDocument& doc) {
   data::PatternFile* file = FirstLoaded(doc, doc.currentSelection);
   if (!file) return "";
   ProcessingState& state = doc.processing;
@@ -85,7 +85,7 @@ std::string RotateWithHistory(data::CTessalyUnitDoc& doc) {
   return file->key;
 }
 
-void RotateSelection(data::CTessalyUnitDoc& doc) {
+void RotateSelection(ProcessingDocument& doc) {
   const RotationSettings& settings = doc.processing.rotation;
   for (const std::string& key : doc.currentSelection) {
     data::PatternFile* file = doc.Find(key);

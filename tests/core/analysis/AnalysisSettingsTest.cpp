@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "analysis/SettingsValidation.h"
-#include "data/CTessalyUnitDoc.h"
-#include "data/DocumentSetup.h"
+#include "session/CTessalyUnitDoc.h"
+#include "session/DocumentSetup.h"
 #include "support/TempDir.h"
 
 using namespace lumaret::analysis;
@@ -257,8 +257,8 @@ TEST(AnalysisSettings, DocumentInitialisationLoadsSettingsSelectionAndAssociatio
   store.Write("TRUE", "ID_REL_V_H", "ID_MENU");
 
   lumaret::data::RecordingMessages messages;
-  lumaret::data::CTessalyUnitDoc doc(messages);
-  lumaret::data::InitialiseDocument(doc, {std::string(LUMARET_SOURCE_DIR) + "/", dir.path().string(), ""});
+  lumaret::session::CTessalyUnitDoc doc(messages);
+  lumaret::session::InitialiseDocument(doc, {std::string(LUMARET_SOURCE_DIR) + "/", dir.path().string(), ""});
   EXPECT_EQ(doc.hPara.HBW_XdB, 7.5f);
   EXPECT_TRUE(doc.vPara.ssRanges.empty());
   EXPECT_FALSE(doc.indicators.IsSet(Indicator::HPS));

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "support/CutBuilder.h"
+#include "session/CTessalyUnitDoc.h"
 
 namespace lumaret::analysis {
 namespace {
@@ -50,7 +51,7 @@ class CrossPolarTest : public ::testing::Test {
   void RunHorizontal() { RunHorizontalCrossStage(kPerf, doc, Cross()); }
 
   data::RecordingMessages messages;
-  data::CTessalyUnitDoc doc;
+  session::CTessalyUnitDoc doc;
   std::string coKey, crossKey;
 };
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "session/CTessalyUnitDoc.h"
 #include "analysis/HorizontalIndicators.h"
 #include "data/UserMessages.h"
 #include "support/CutBuilder.h"
@@ -44,7 +45,7 @@ class SlantPair : public ::testing::Test {
   }
 
   data::RecordingMessages messages;
-  data::CTessalyUnitDoc doc{messages};
+  session::CTessalyUnitDoc doc{messages};
 };
 
 TEST_F(SlantPair, SquintErrorStoresThePartnersValuesInItsOwnRecord) {

@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "data/FileAssociation.h"
+#include "analysis/FileAssociation.h"
 #include "data/ResultFields.h"
 #include "support/TempDir.h"
 
@@ -41,7 +41,7 @@ TEST(IndicatorTable, ShippedSelectionShowsEveryIndicatorButTheNormalisationSwitc
   const IndicatorFlags flags = ReadIndicatorFlags(CSettingsStore(kShipped));
   for (const IndicatorRow& row : IndicatorTable())
     EXPECT_EQ(flags.IsSet(row.indicator), row.indicator != Indicator::Unitary) << row.menuKey;
-  const auto association = lumaret::data::ReadAssociationSwitches(CSettingsStore(kShipped));
+  const auto association = lumaret::analysis::ReadAssociationSwitches(CSettingsStore(kShipped));
   EXPECT_FALSE(association.noAssociation);
   EXPECT_TRUE(association.polar);
   EXPECT_FALSE(association.cut);
@@ -68,9 +68,9 @@ TEST(IndicatorTable, FlagsRoundTripThroughTheMenuSection) {
   EXPECT_FALSE(edited.IsSet(Indicator::Gain));
   EXPECT_TRUE(edited.IsSet(Indicator::Unitary));
 
-  const lumaret::data::AssociationSwitches switches{true, false, true, false};
-  ASSERT_TRUE(lumaret::data::WriteAssociationSwitches(store, switches));
-  const auto back = lumaret::data::ReadAssociationSwitches(store);
+  const lumaret::analysis::AssociationSwitches switches{true, false, true, false};
+  ASSERT_TRUE(lumaret::analysis::WriteAssociationSwitches(store, switches));
+  const auto back = lumaret::analysis::ReadAssociationSwitches(store);
   EXPECT_TRUE(back.noAssociation);
   EXPECT_FALSE(back.polar);
   EXPECT_TRUE(back.cut);

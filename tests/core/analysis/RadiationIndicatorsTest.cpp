@@ -10,6 +10,7 @@
 
 #include "data/UserMessages.h"
 #include "support/CutBuilder.h"
+#include "session/CTessalyUnitDoc.h"
 
 namespace lumaret::analysis {
 namespace {
@@ -59,7 +60,7 @@ class Radiation : public ::testing::Test {
   }
 
   data::RecordingMessages messages_;
-  data::CTessalyUnitDoc doc_;
+  session::CTessalyUnitDoc doc_;
 };
 
 TEST(RadiationLosses, LossesAndEfficiencyOnlyFromSetValues) {

@@ -12,6 +12,7 @@
 #include "data/UserMessages.h"
 #include "support/CutBuilder.h"
 #include "support/TempDir.h"
+#include "session/CTessalyUnitDoc.h"
 
 namespace lumaret::analysis {
 namespace {
@@ -59,7 +60,7 @@ class VerticalStage : public ::testing::Test {
 
   CPerformance perf_;
   data::RecordingMessages messages_;
-  data::CTessalyUnitDoc doc_;
+  session::CTessalyUnitDoc doc_;
 };
 
 TEST_F(VerticalStage, SideLobesAndNullsOfAHandMadeCut) {

@@ -3,6 +3,7 @@
 #include <map>
 #include <string>
 
+#include "session/CTessalyUnitDoc.h"
 #include "analysis/VerticalIndicators.h"
 #include "data/UserMessages.h"
 #include "support/CutBuilder.h"
@@ -55,7 +56,7 @@ class SideLobeList : public ::testing::Test {
 
   CPerformance perf_;
   data::RecordingMessages messages_;
-  data::CTessalyUnitDoc doc_;
+  session::CTessalyUnitDoc doc_;
 };
 
 TEST_F(SideLobeList, ManualRangesKeepTheirBoundsOutOfTheMainBeam) {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "data/DocumentSetup.h"
+#include "session/DocumentSetup.h"
 #include "data/UserMessages.h"
 #include "support/TempDir.h"
 
@@ -30,7 +30,7 @@ class AuxiliaryInputs : public ::testing::Test {
 
   test::TempDir dir_;
   RecordingMessages messages_;
-  CTessalyUnitDoc doc_;
+  session::CTessalyUnitDoc doc_;
 };
 
 std::string LittleEndian(float value) {
@@ -180,11 +180,11 @@ TEST_F(AuxiliaryInputs, AfterABatchOnlyFoldersOfFilesWithoutGainAreLoaded) {
 
 TEST_F(AuxiliaryInputs, InitialisationLoadsTheConfigurationFoldersEnvelopes) {
   dir_.Write("program/Config File/1700_2200/V/v-plane.txt", "-10 -20\n0 0\n");
-  DocumentFolders folders;
+  session::DocumentFolders folders;
   folders.programFolder = (dir_.path() / "program").string();
   folders.workingFolder = (dir_.path() / "work").string();
   std::filesystem::create_directories(dir_.path() / "work");
-  InitialiseDocument(doc_, folders);
+  session::InitialiseDocument(doc_, folders);
   EXPECT_EQ(doc_.envelopeMap.count(Key("program/Config File/1700_2200/V/v-plane.txt")), 1u);
 }
 

@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "data/CTessalyUnitDoc.h"
+#include "session/CTessalyUnitDoc.h"
+#include "session/CTessalyUnitDoc.h"
 #include "data/PatternFileReader.h"
 #include "data/UserMessages.h"
 #include "support/TempDir.h"
@@ -56,7 +57,7 @@ class PatternReaderTest : public ::testing::Test {
   static std::string DataFile(const std::string& name) { return std::string(LUMARET_TEST_DATA_DIR) + "/reader/" + name; }
 
   data::RecordingMessages messages;
-  data::CTessalyUnitDoc doc;
+  session::CTessalyUnitDoc doc;
   TempDir dir;
 };
 

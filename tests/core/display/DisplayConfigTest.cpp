@@ -7,6 +7,7 @@
 #include "analysis/IndicatorTable.h"
 #include "core/display/FileText.h"
 #include "support/TempDir.h"
+#include "session/CTessalyUnitDoc.h"
 
 using namespace lumaret;
 using namespace lumaret::display;
@@ -43,7 +44,7 @@ class DisplayConfig : public ::testing::Test {
 
   TempDir dir;
   data::RecordingMessages messages;
-  data::CTessalyUnitDoc doc{messages};
+  session::CTessalyUnitDoc doc{messages};
 };
 
 }  // namespace

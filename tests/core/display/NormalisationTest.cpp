@@ -8,6 +8,7 @@
 
 #include "data/DiagnosticLog.h"
 #include "support/TempDir.h"
+#include "session/CTessalyUnitDoc.h"
 
 using namespace lumaret;
 using namespace lumaret::display;
@@ -27,7 +28,7 @@ class Normalisation : public ::testing::Test {
     return f;
   }
   data::RecordingMessages messages;
-  data::CTessalyUnitDoc doc{messages};
+  session::CTessalyUnitDoc doc{messages};
 };
 
 }  // namespace

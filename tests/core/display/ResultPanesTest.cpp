@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "session/CTessalyUnitDoc.h"
 #include "display/AllResultsGrid.h"
 #include "display/CurrentResults.h"
 
@@ -38,7 +39,7 @@ class ResultPanes : public ::testing::Test {
   }
 
   data::RecordingMessages messages;
-  data::CTessalyUnitDoc doc{messages};
+  session::CTessalyUnitDoc doc{messages};
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "core/exports/WriterFixture.h"
+#include "session/CTessalyUnitDoc.h"
 
 namespace lumaret::exports {
 namespace {
@@ -110,10 +111,10 @@ TEST_F(ExportSequenceTest, LaterStepsRunAfterThePatternFiles) {
   request.patternInformation.ports = {{"r1", "P1"}};
   std::vector<std::string> order;
   LaterExportSteps later;
-  later.spreadsheets = [&](data::CTessalyUnitDoc&, const ExportRequest&, const ExportFolders&, ExportContext& c) {
+  later.spreadsheets = [&](const analysis::AnalysisDocument&, const ExportRequest&, const ExportFolders&, ExportContext& c) {
     order.push_back("spreadsheets after " + std::to_string(c.outcome.written.size()) + " file");
   };
-  later.reports = [&](data::CTessalyUnitDoc&, const ExportRequest&, const ExportFolders& f, ExportContext&) {
+  later.reports = [&](const analysis::AnalysisDocument&, const ExportRequest&, const ExportFolders& f, ExportContext&) {
     order.push_back("reports in " + f.reportFolder);
   };
   RunExportSequence(doc, request, status, later);

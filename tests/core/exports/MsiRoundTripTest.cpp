@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/exports/WriterFixture.h"
+#include "session/CTessalyUnitDoc.h"
 #include "data/PatternFileReader.h"
 #include "exports/MsiWriter.h"
 
@@ -45,7 +46,7 @@ TEST_F(MsiRoundTripTest, ReaderGetsBackBothCutsBelowThePeak) {
   ExportMsiFiles(doc, context);
 
   data::RecordingMessages readMessages;
-  data::CTessalyUnitDoc readBack(readMessages);
+  session::CTessalyUnitDoc readBack(readMessages);
   const std::string path = (dir.path() / "MSI" / "ANT1X_1710_X_CO_P45_02T.msi").string();
   ASSERT_NE(data::ReadPatternFile(readBack, path, 0), data::kReadFailed);
   const data::PatternFile* record = readBack.Find(data::ToKey(path));

@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "data/CTessalyUnitDoc.h"
+#include "session/CTessalyUnitDoc.h"
+#include "session/CTessalyUnitDoc.h"
 #include "data/UserMessages.h"
 #include "exports/ExportContext.h"
 #include "support/CutBuilder.h"
@@ -71,7 +72,7 @@ class WriterFixture : public ::testing::Test {
   }
 
   data::RecordingMessages messages;
-  data::CTessalyUnitDoc doc{messages};
+  session::CTessalyUnitDoc doc{messages};
   TempDir dir;
   exports::ExportContext context;
 };

@@ -12,7 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "data/AnalysisDriver.h"
+#include "session/CTessalyUnitDoc.h"
+#include "analysis/AnalysisDriver.h"
 #include "data/PatternFileReader.h"
 #include "exports/ExactDataWriter.h"
 #include "exports/OutputFile.h"
@@ -39,9 +40,9 @@ class CombinedFileProcessing : public ::testing::Test {
  protected:
   CombinedFileProcessing() : doc(messages) {}
 
-  data::PatternFile& Load(data::CTessalyUnitDoc& into, const std::string& path) {
+  data::PatternFile& Load(session::CTessalyUnitDoc& into, const std::string& path) {
     EXPECT_EQ(data::ReadPatternFile(into, path, 0), data::kReadOk);
-    data::AnalyseAllLoadedFiles(into);
+    analysis::AnalyseAllLoadedFiles(into);
     return *into.Find(data::ToKey(path));
   }
   static Widths Of(const data::PatternFile& f) {
@@ -49,11 +50,11 @@ class CombinedFileProcessing : public ::testing::Test {
   }
 
   data::RecordingMessages messages;
-  data::CTessalyUnitDoc doc;
+  session::CTessalyUnitDoc doc;
   TempDir dir;
 };
 
-void Level(data::CTessalyUnitDoc& doc, data::PatternFile& f, float delta) {
+void Level(session::CTessalyUnitDoc& doc, data::PatternFile& f, float delta) {
   processing::LevelSettings whole;
   processing::AdjustFileLevels(doc, f, whole, delta);
 }
@@ -61,7 +62,7 @@ void Level(data::CTessalyUnitDoc& doc, data::PatternFile& f, float delta) {
 TEST_F(CombinedFileProcessing, RoundTripsKeepWidthsAndGainInTheirOwnFormat) {
   struct Case {
     const char* name;
-    std::function<void(data::CTessalyUnitDoc&, data::PatternFile&)> change;
+    std::function<void(session::CTessalyUnitDoc&, data::PatternFile&)> change;
   };
   const std::vector<Case> cases = {
       {"rotate by 0", [](auto& d, auto& f) { processing::RotateFileBy(d, f, 0.0f); }},
@@ -95,7 +96,7 @@ TEST_F(CombinedFileProcessing, RoundTripsKeepWidthsAndGainInTheirOwnFormat) {
       ASSERT_TRUE(outcome.failed.empty());
 
       data::RecordingMessages otherMessages;
-      data::CTessalyUnitDoc back(otherMessages);
+      session::CTessalyUnitDoc back(otherMessages);
       const std::string out = (dir.path() / "out" / (std::string("Ant") + extension)).string();
       const data::PatternFile& g = Load(back, out);
       EXPECT_TRUE(g.IsCombined());

@@ -4,6 +4,7 @@
 
 #include "processing/DragReshape.h"
 #include "support/CutBuilder.h"
+#include "session/CTessalyUnitDoc.h"
 
 using namespace lumaret;
 using data::PointSequence;
@@ -28,7 +29,7 @@ class DragHistoryTest : public ::testing::Test {
   }
 
   data::RecordingMessages messages;
-  data::CTessalyUnitDoc doc{messages};
+  session::CTessalyUnitDoc doc{messages};
   std::string key;
   std::vector<std::string> displayed;
 };

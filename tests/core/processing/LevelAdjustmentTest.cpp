@@ -5,6 +5,7 @@
 #include "processing/MainPolarization.h"
 #include "support/CutBuilder.h"
 #include "support/TempDir.h"
+#include "session/CTessalyUnitDoc.h"
 
 using namespace lumaret;
 using data::PatternFile;
@@ -43,7 +44,7 @@ class LevelAdjustmentTest : public ::testing::Test {
 
   test::TempDir dir;
   data::RecordingMessages messages;
-  data::CTessalyUnitDoc doc{messages};
+  session::CTessalyUnitDoc doc{messages};
 };
 
 }  // namespace

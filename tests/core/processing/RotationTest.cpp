@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "support/CutBuilder.h"
+#include "session/CTessalyUnitDoc.h"
 
 using namespace lumaret;
 using data::PatternFile;
@@ -42,7 +43,7 @@ class RotationTest : public ::testing::Test {
   }
 
   data::RecordingMessages messages;
-  data::CTessalyUnitDoc doc{messages};
+  session::CTessalyUnitDoc doc{messages};
 };
 
 }  // namespace

@@ -1,11 +1,11 @@
-#include "data/FileAssociation.h"
+#include "analysis/FileAssociation.h"
 
 #include <algorithm>
 #include <cstdint>
 
 #include "analysis/IndicatorTable.h"
 
-namespace lumaret::data {
+namespace lumaret::analysis {
 
 namespace {
 
@@ -84,17 +84,17 @@ std::string WithFileNameChanged(const std::string& key, Change change) {
   return key.substr(0, start) + change(key.substr(start));
 }
 
-bool InSelection(const CTessalyUnitDoc& doc, const std::string& key) {
+bool InSelection(const AnalysisDocument& doc, const std::string& key) {
   return std::find(doc.currentSelection.begin(), doc.currentSelection.end(), key) != doc.currentSelection.end();
 }
 
-void Select(CTessalyUnitDoc& doc, const std::string& key) {
+void Select(AnalysisDocument& doc, const std::string& key) {
   doc.currentSelection.push_back(key);
   doc.secondKeys.push_back(key);
 }
 
 // Adds a partner key when it names a loaded file that is not yet selected.
-void AddPartner(CTessalyUnitDoc& doc, const std::string& key) {
+void AddPartner(AnalysisDocument& doc, const std::string& key) {
   if (doc.Find(key) && !InSelection(doc, key)) Select(doc, key);
 }
 
@@ -115,11 +115,11 @@ std::string CutPartner(const std::string& key) {
   return WithFileNameChanged(key, [](const std::string& name) { return SwapMarkers(name, kElevation, kHorizontal); });
 }
 
-std::string SlantPartner(const CTessalyUnitDoc& doc, const std::string& key) {
+std::string SlantPartner(const AnalysisDocument& doc, const std::string& key) {
   const std::string head = Head(key);
   std::int64_t n = TrailingNumber(head);
-  const PatternFile* record = doc.Find(key);
-  const bool tdMode = record && record->nameFields[kFieldPortMode] == "td";
+  const data::PatternFile* record = doc.Find(key);
+  const bool tdMode = record && record->nameFields[data::kFieldPortMode] == "td";
 
   // The slant markers are swapped in the whole key, folder included.
   std::string partner = key;
@@ -136,7 +136,7 @@ std::string SlantPartner(const CTessalyUnitDoc& doc, const std::string& key) {
   return partner;
 }
 
-void ExpandSelection(CTessalyUnitDoc& doc, const std::string& key) {
+void ExpandSelection(AnalysisDocument& doc, const std::string& key) {
   if (InSelection(doc, key)) return;
   Select(doc, key);
   const AssociationSwitches& on = doc.association;
@@ -173,15 +173,15 @@ constexpr SwitchKey kSwitchKeys[] = {
 
 }  // namespace
 
-AssociationSwitches ReadAssociationSwitches(const CSettingsStore& store) {
+AssociationSwitches ReadAssociationSwitches(const data::CSettingsStore& store) {
   AssociationSwitches switches;
-  for (const SwitchKey& k : kSwitchKeys) switches.*k.flag = store.Read(k.key, analysis::kMenuSection) == "TRUE";
+  for (const SwitchKey& k : kSwitchKeys) switches.*k.flag = store.Read(k.key, kMenuSection) == "TRUE";
   return switches;
 }
 
-bool WriteAssociationSwitches(CSettingsStore& store, const AssociationSwitches& switches) {
+bool WriteAssociationSwitches(data::CSettingsStore& store, const AssociationSwitches& switches) {
   bool ok = true;
-  for (const SwitchKey& k : kSwitchKeys) ok = store.Write(switches.*k.flag ? "TRUE" : "FALSE", k.key, analysis::kMenuSection) && ok;
+  for (const SwitchKey& k : kSwitchKeys) ok = store.Write(switches.*k.flag ? "TRUE" : "FALSE", k.key, kMenuSection) && ok;
   return ok;
 }
 
@@ -198,4 +198,4 @@ void SetAssociation(AssociationSwitches& switches, AssociationSwitch which, bool
   if (on) switches.noAssociation = false;
 }
 
-}  // namespace lumaret::data
+}  // namespace lumaret::analysis

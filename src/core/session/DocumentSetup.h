@@ -2,9 +2,10 @@
 
 #include <string>
 
-#include "data/CTessalyUnitDoc.h"
+#include "data/ProgramFolder.h"
+#include "session/CTessalyUnitDoc.h"
 
-namespace lumaret::data {
+namespace lumaret::session {
 
 // The folders the document derives its paths from. Each ends with "/".
 struct DocumentFolders {
@@ -19,11 +20,4 @@ struct DocumentFolders {
 // indicator selection, and loads the envelope files of the configuration folder.
 void InitialiseDocument(CTessalyUnitDoc& doc, const DocumentFolders& folders);
 
-// The folder of the running executable's resources: the executable's own folder when it
-// holds "Config File/", otherwise <executable folder>/../share/lumaret/.
-std::string FindProgramFolder();
-
-// Appends "/" when missing.
-std::string WithTrailingSlash(std::string folder);
-
-}  // namespace lumaret::data
+}  // namespace lumaret::session

@@ -4,18 +4,18 @@
 #include <functional>
 #include <string>
 
-#include "data/CTessalyUnitDoc.h"
+#include "analysis/AnalysisDocument.h"
 
-namespace lumaret::data {
+namespace lumaret::analysis {
 
 // Runs, for the record under the key, every stage its cut kind needs whose stage-done flag
 // is clear. Does nothing when the key is absent.
-void AnalyseOneFile(CTessalyUnitDoc& doc, const std::string& key);
+void AnalyseOneFile(AnalysisDocument& doc, const std::string& key);
 // analyse-one-file for every key of the current selection, in the selection's order.
-void AnalyseSelection(CTessalyUnitDoc& doc);
+void AnalyseSelection(AnalysisDocument& doc);
 // Told after each record of a run over all files: records visited so far, and the total.
 using AnalysisProgress = std::function<void(std::size_t done, std::size_t total)>;
 // Every record of the set in key order, skipping records without points.
-void AnalyseAllLoadedFiles(CTessalyUnitDoc& doc, const AnalysisProgress& progress = {});
+void AnalyseAllLoadedFiles(AnalysisDocument& doc, const AnalysisProgress& progress = {});
 
-}  // namespace lumaret::data
+}  // namespace lumaret::analysis

@@ -1,4 +1,4 @@
-#include "data/AnalysisDriver.h"
+#include "analysis/AnalysisDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,12 @@
 
 #include "data/StageFlags.h"
 #include "support/CutBuilder.h"
+#include "session/CTessalyUnitDoc.h"
 
-namespace lumaret::data {
+namespace lumaret::analysis {
 namespace {
+
+using namespace lumaret::data;
 
 using test::GaussianBeam;
 using test::SampledCut;
@@ -34,7 +37,7 @@ class AnalysisDriverTest : public ::testing::Test {
   }
 
   RecordingMessages messages;
-  CTessalyUnitDoc doc;
+  session::CTessalyUnitDoc doc;
 };
 
 TEST_F(AnalysisDriverTest, EachStageRunsOnceUntilItsFlagIsCleared) {
@@ -205,4 +208,4 @@ TEST_F(AnalysisDriverTest, RecordsWithoutPointsAndUnknownKeysAreLeftAlone) {
 }
 
 }  // namespace
-}  // namespace lumaret::data
+}  // namespace lumaret::analysis

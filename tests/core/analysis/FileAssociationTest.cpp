@@ -1,12 +1,14 @@
-#include "data/FileAssociation.h"
+#include "analysis/FileAssociation.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "session/CTessalyUnitDoc.h"
 
 using namespace lumaret::data;
+using namespace lumaret::analysis;
 
 namespace {
 
@@ -24,7 +26,7 @@ class AssociationTest : public ::testing::Test {
     return f;
   }
   RecordingMessages messages;
-  CTessalyUnitDoc doc{messages};
+  lumaret::session::CTessalyUnitDoc doc{messages};
 };
 
 }  // namespace

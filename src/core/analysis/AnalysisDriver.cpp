@@ -1,4 +1,4 @@
-#include "data/AnalysisDriver.h"
+#include "analysis/AnalysisDriver.h"
 
 #include <string>
 
@@ -8,16 +8,16 @@
 #include "analysis/RadiationIndicators.h"
 #include "analysis/VerticalIndicators.h"
 
-namespace lumaret::data {
+namespace lumaret::analysis {
+
+using data::PatternFile;
+using data::PerformanceResult;
 
 namespace {
 
-using analysis::CPerformance;
-using analysis::GainGroups;
-
 constexpr float kHalfTurn = 180.0f;
 
-void LowerInPlace(std::string& text) { text = ToKey(text); }
+void LowerInPlace(std::string& text) { text = data::ToKey(text); }
 
 // An elevation cut whose maximum lies near the +-180 seam is analysed turned by half a
 // turn: a vertical-polarization cut with its maximum in [160, 180], and any cut with its
@@ -28,15 +28,15 @@ bool NeedsHalfTurn(const std::string& polarization, float peakAngle) {
   return (polarization == "v90" && nearUpperSeam) || nearLowerSeam;
 }
 
-void RunVerticalCoStage(const CPerformance& perf, CTessalyUnitDoc& doc, PatternFile& file) {
+void RunVerticalCoStage(const CPerformance& perf, AnalysisDocument& doc, PatternFile& file) {
   PerformanceResult& result = file.result;
   perf.GetMaxMin(file.points, result);
-  std::string& polarization = file.nameFields[kFieldPolarization];
+  std::string& polarization = file.nameFields[data::kFieldPolarization];
   LowerInPlace(polarization);
   const bool turned = NeedsHalfTurn(polarization, result.vmax.fDeg);
   if (turned) perf.RotateCut(file.points, kHalfTurn);
   perf.GetMaxMin(file.points, result);
-  analysis::RunVerticalCoSteps(perf, doc, file);
+  RunVerticalCoSteps(perf, doc, file);
   if (turned) perf.RotateCut(file.points, -kHalfTurn);
   result.vcoDone = 1;
 }
@@ -44,31 +44,31 @@ void RunVerticalCoStage(const CPerformance& perf, CTessalyUnitDoc& doc, PatternF
 // One run over one record: every stage its cut kind needs whose flag is clear, in the
 // fixed order radiation, then the cut's co-polar or cross-polar stage; a combined file's
 // two beam widths on every run.
-void AnalyseRecord(CTessalyUnitDoc& doc, PatternFile& file, GainGroups& groups) {
+void AnalyseRecord(AnalysisDocument& doc, PatternFile& file, GainGroups& groups) {
   const CPerformance perf;
   PerformanceResult& result = file.result;
   if (!result.radDone) {
-    analysis::RunRadiationStage(doc, file, groups);
+    RunRadiationStage(doc, file, groups);
     result.radDone = 1;
   }
 
-  std::string& cut = file.nameFields[kFieldCut];
+  std::string& cut = file.nameFields[data::kFieldCut];
   LowerInPlace(cut);
   // The polar component must be written in lower case to count.
-  const std::string& component = file.nameFields[kFieldComponent];
+  const std::string& component = file.nameFields[data::kFieldComponent];
   if (cut == "e") {
     if (component == "co" && !result.vcoDone) RunVerticalCoStage(perf, doc, file);
     if (component == "cr" && !result.vcrDone) {
-      analysis::RunVerticalCrossStage(perf, doc, file);
+      RunVerticalCrossStage(perf, doc, file);
       result.vcrDone = 1;
     }
   } else if (cut == "h") {
     if (component == "co" && !result.hcoDone) {
-      analysis::RunHorizontalCoStage(perf, doc, file);
+      RunHorizontalCoStage(perf, doc, file);
       result.hcoDone = 1;
     }
     if (component == "cr" && !result.hcrDone) {
-      analysis::RunHorizontalCrossStage(perf, doc, file);
+      RunHorizontalCrossStage(perf, doc, file);
       result.hcrDone = 1;
     }
   } else if (cut == "msi") {
@@ -78,14 +78,14 @@ void AnalyseRecord(CTessalyUnitDoc& doc, PatternFile& file, GainGroups& groups) 
 
 }  // namespace
 
-void AnalyseOneFile(CTessalyUnitDoc& doc, const std::string& key) {
+void AnalyseOneFile(AnalysisDocument& doc, const std::string& key) {
   PatternFile* file = doc.Find(key);
   if (file == nullptr) return;
   GainGroups groups(doc);
   AnalyseRecord(doc, *file, groups);
 }
 
-void AnalyseSelection(CTessalyUnitDoc& doc) {
+void AnalyseSelection(AnalysisDocument& doc) {
   GainGroups groups(doc);
   const std::vector<std::string> selection = doc.currentSelection;
   for (const std::string& key : selection) {
@@ -93,7 +93,7 @@ void AnalyseSelection(CTessalyUnitDoc& doc) {
   }
 }
 
-void AnalyseAllLoadedFiles(CTessalyUnitDoc& doc, const AnalysisProgress& progress) {
+void AnalyseAllLoadedFiles(AnalysisDocument& doc, const AnalysisProgress& progress) {
   GainGroups groups(doc);
   std::size_t done = 0;
   for (auto& [key, file] : doc.patterns) {
@@ -102,4 +102,4 @@ void AnalyseAllLoadedFiles(CTessalyUnitDoc& doc, const AnalysisProgress& progres
   }
 }
 
-}  // namespace lumaret::data
+}  // namespace lumaret::analysis

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "data/CTessalyUnitDoc.h"
+#include "analysis/AnalysisDocument.h"
 
-namespace lumaret::data {
+namespace lumaret::analysis {
 
 // Port number of a file: the decimal number formed by the digits that end the head (the
 // part of the file name before its first underscore); 0 when the head ends in no digit.
@@ -15,11 +15,11 @@ std::string PolarPartner(const std::string& key);  // co <-> cr (and +45 <-> -45
 std::string CutPartner(const std::string& key);    // e <-> h
 // The other slant polarization of the paired port; reads name field 13 ("td" mode) of the
 // record under the key when it is loaded.
-std::string SlantPartner(const CTessalyUnitDoc& doc, const std::string& key);
+std::string SlantPartner(const AnalysisDocument& doc, const std::string& key);
 
 // Adds the key and, as the association switches say, its loaded partners to the current
 // selection and the second key list.
-void ExpandSelection(CTessalyUnitDoc& doc, const std::string& key);
+void ExpandSelection(AnalysisDocument& doc, const std::string& key);
 
 // Turns one association switch on or off with its interplay (no association clears the
 // three others; any of them clears no association).
@@ -28,8 +28,8 @@ void SetAssociation(AssociationSwitches& switches, AssociationSwitch which, bool
 
 // The switches as kept in section ID_MENU (ID_NO_REL, ID_REL_M_C, ID_REL_V_H,
 // ID_REL_P45_N45): "TRUE" sets a switch, any other text clears it. Each is read as stored.
-AssociationSwitches ReadAssociationSwitches(const CSettingsStore& store);
+AssociationSwitches ReadAssociationSwitches(const data::CSettingsStore& store);
 // Writes the four keys as "TRUE" or "FALSE"; false when a write failed.
-bool WriteAssociationSwitches(CSettingsStore& store, const AssociationSwitches& switches);
+bool WriteAssociationSwitches(data::CSettingsStore& store, const AssociationSwitches& switches);
 
-}  // namespace lumaret::data
+}  // namespace lumaret::analysis

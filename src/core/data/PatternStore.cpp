@@ -1,4 +1,4 @@
-#include "data/CTessalyUnitDoc.h"
+#include "data/PatternStore.h"
 
 namespace lumaret::data {
 
@@ -10,23 +10,23 @@ std::string ToKey(const std::string& path) {
   return key;
 }
 
-PatternFile& CTessalyUnitDoc::LookUpOrCreate(const std::string& fullPath) {
+PatternFile& PatternStore::LookUpOrCreate(const std::string& fullPath) {
   const std::string key = ToKey(fullPath);
   auto [it, inserted] = patterns.try_emplace(key);
   return it->second;
 }
 
-PatternFile* CTessalyUnitDoc::Find(const std::string& key) {
+PatternFile* PatternStore::Find(const std::string& key) {
   auto it = patterns.find(key);
   return it == patterns.end() ? nullptr : &it->second;
 }
 
-const PatternFile* CTessalyUnitDoc::Find(const std::string& key) const {
+const PatternFile* PatternStore::Find(const std::string& key) const {
   auto it = patterns.find(key);
   return it == patterns.end() ? nullptr : &it->second;
 }
 
-void CTessalyUnitDoc::Remove(const std::string& key) {
+void PatternStore::Remove(const std::string& key) {
   patterns.erase(key);
   currentSelection.clear();
   secondKeys.clear();

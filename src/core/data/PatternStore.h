@@ -6,12 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "analysis/AnalysisSettings.h"
-#include "analysis/IndicatorFlags.h"
 #include "data/PatternFile.h"
 #include "data/SettingsStore.h"
 #include "data/UserMessages.h"
-#include "processing/ProcessingState.h"
 
 namespace lumaret::data {
 
@@ -24,19 +21,13 @@ struct AuxRecord {
 };
 using AuxMap = std::map<std::string, AuxRecord>;
 
-// The four file-association switches (kept in ID_MENU).
-struct AssociationSwitches {
-  bool noAssociation = false;  // ID_NO_REL
-  bool polar = true;           // ID_REL_M_C
-  bool cut = false;            // ID_REL_V_H
-  bool slant = false;          // ID_REL_P45_N45
-};
-
-// The document: owns every loaded file, the settings records, the auxiliary maps and the
-// selection. It has no user interface; messages go through the injected UserMessages.
-class CTessalyUnitDoc {
+// The loaded files and what the readers fill beside them: the auxiliary maps, the
+// selection, the folders and the settings store. The analysis, processing and session
+// levels extend it with their own state. It has no user interface; messages go through
+// the injected UserMessages.
+class PatternStore {
  public:
-  explicit CTessalyUnitDoc(UserMessages& messages) : messages_(&messages) {}
+  explicit PatternStore(UserMessages& messages) : messages_(&messages) {}
 
   // Lower-cases the path (ASCII letters only) and returns the record under that key,
   // inserting a default record when it is absent.
@@ -61,11 +52,6 @@ class CTessalyUnitDoc {
   std::vector<std::string> secondKeys;
   std::int32_t noGainFlag = 0;  // 1 when the most recently read pattern file had no gain line
 
-  analysis::HPara hPara;
-  analysis::VPara vPara;
-  analysis::IndicatorFlags indicators;
-  AssociationSwitches association;
-
   AuxMap envelopeMap;
   AuxMap gainLevelMap;
   AuxMap thirdMap;
@@ -75,9 +61,6 @@ class CTessalyUnitDoc {
   std::array<std::string, 6> testDescription;
 
   CSettingsStore settings;
-
-  // Rotation history, level-adjustment settings and the pattern-drag history.
-  processing::ProcessingState processing;
 
  private:
   UserMessages* messages_;
