@@ -38,6 +38,7 @@ data::PatternFile SplitCutFile(const std::string& folder, const std::string& fil
   file.key = data::ToKey(file.path);
   file.fileName = fileName;
   data::ParseSplitCutNames(file.path, file.nameFields);
+  file.kind = data::ClassifyCut(file.nameFields);
   file.points = std::move(points);
   return file;
 }

@@ -52,27 +52,35 @@ void AnalyseRecord(AnalysisDocument& doc, PatternFile& file, GainGroups& groups)
     result.radDone = 1;
   }
 
-  std::string& cut = file.nameFields[data::kFieldCut];
-  LowerInPlace(cut);
-  // The polar component must be written in lower case to count.
-  const std::string& component = file.nameFields[data::kFieldComponent];
-  if (cut == "e") {
-    if (component == "co" && !result.vcoDone) RunVerticalCoStage(perf, doc, file);
-    if (component == "cr" && !result.vcrDone) {
-      RunVerticalCrossStage(perf, doc, file);
-      result.vcrDone = 1;
-    }
-  } else if (cut == "h") {
-    if (component == "co" && !result.hcoDone) {
-      RunHorizontalCoStage(perf, doc, file);
-      result.hcoDone = 1;
-    }
-    if (component == "cr" && !result.hcrDone) {
-      RunHorizontalCrossStage(perf, doc, file);
-      result.hcrDone = 1;
-    }
-  } else if (cut == "msi") {
-    perf.GetMsi3dBWidth(file.points, result);
+  // The cut text is kept lower-cased: the exports write it so.
+  LowerInPlace(file.nameFields[data::kFieldCut]);
+  switch (file.kind) {
+    case data::CutKind::VerticalCo:
+      if (!result.vcoDone) RunVerticalCoStage(perf, doc, file);
+      break;
+    case data::CutKind::VerticalCross:
+      if (!result.vcrDone) {
+        RunVerticalCrossStage(perf, doc, file);
+        result.vcrDone = 1;
+      }
+      break;
+    case data::CutKind::HorizontalCo:
+      if (!result.hcoDone) {
+        RunHorizontalCoStage(perf, doc, file);
+        result.hcoDone = 1;
+      }
+      break;
+    case data::CutKind::HorizontalCross:
+      if (!result.hcrDone) {
+        RunHorizontalCrossStage(perf, doc, file);
+        result.hcrDone = 1;
+      }
+      break;
+    case data::CutKind::Combined:
+      perf.GetMsi3dBWidth(file.points, result);
+      break;
+    case data::CutKind::Unclassified:
+      break;
   }
 }
 

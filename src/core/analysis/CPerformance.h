@@ -14,6 +14,15 @@ using data::PerformanceResult;
 using data::PointSequence;
 using NameFields = std::array<std::string, data::kNameFieldCount>;
 
+// What the beam searches need to know of a cut besides its points: its kind, and whether it
+// is of the vertical polarization (name field 7 "v90", compared without regard to case, as
+// the analysis driver compares it).
+struct CutIdentity {
+  data::CutKind kind = data::CutKind::Unclassified;
+  bool verticalPolarization = false;
+};
+CutIdentity IdentityOf(const data::PatternFile& file);
+
 // The pattern primitives every indicator is built from. The class holds no state: each
 // operation works on the cut and the result it is given. Every operation returns without
 // touching its outputs when the cut is empty.
@@ -34,8 +43,9 @@ class CPerformance {
   // The two angles where the main beam falls x dB below its peak; (0, 0) when not found.
   // A "v90" elevation cut may be turned by 180 degrees for the search and is turned back.
   // For a horizontal cut the extremes it needs are kept in a scratch result (the record's
-  // vertical fields stay unset); the peak sample of "h" is the first at result.hmax level.
-  void GetXdBAngles(PointSequence& cut, PerformanceResult& result, const NameFields& names, double x,
+  // vertical fields stay unset); the peak sample of a horizontal cut is the first at
+  // result.hmax level.
+  void GetXdBAngles(PointSequence& cut, PerformanceResult& result, CutIdentity identity, double x,
                     float& angle1, float& angle2) const;
 
   // Parabolic refinement of a peak through its neighbours at x0 +/- 0.5 (or the nearest

@@ -13,11 +13,6 @@ namespace lumaret::analysis {
 
 namespace {
 
-// Name fields compared without regard to ASCII case (the key rule's lower-casing).
-std::string Lowered(const std::string& text) { return data::ToKey(text); }
-
-bool IsCutWord(const NameFields& names, const char* word) { return Lowered(names[data::kFieldCut]) == word; }
-
 // The sample of the cut that the crossing searches start from.
 std::size_t PeakPosition(const PointSequence& cut, float peakLevel) {
   for (std::size_t i = 0; i < cut.size(); ++i) {
@@ -56,15 +51,18 @@ const PatternPoint* Neighbour(const PointSequence& cut, float x0, float target, 
 
 }  // namespace
 
-void CPerformance::GetXdBAngles(PointSequence& cut, PerformanceResult& result, const NameFields& names,
-                                double x, float& angle1, float& angle2) const {
+CutIdentity IdentityOf(const data::PatternFile& file) {
+  return {file.kind, data::ToKey(file.nameFields[data::kFieldPolarization]) == "v90"};
+}
+
+void CPerformance::GetXdBAngles(PointSequence& cut, PerformanceResult& result, CutIdentity identity, double x,
+                                float& angle1, float& angle2) const {
   if (cut.empty()) return;
 
   // An elevation cut of the vertical polarization may have its beam far from 0 degrees;
   // turn it so that the search does not run into the ends of the cut.
   int turned = 0;
-  const bool v90Elevation = Lowered(names[data::kFieldPolarization]).find("v90") != std::string::npos &&
-                            Lowered(names[data::kFieldCut]).find('e') != std::string::npos;
+  const bool v90Elevation = identity.verticalPolarization && data::IsVerticalCut(identity.kind);
   if (v90Elevation) {
     ComputeVBP(cut, result);
     if (-180.0f < result.vbp && result.vbp < -20.0f) {
@@ -78,12 +76,12 @@ void CPerformance::GetXdBAngles(PointSequence& cut, PerformanceResult& result, c
 
   // A horizontal record keeps its vertical fields unset: its extremes go to a scratch record.
   PerformanceResult scratch;
-  const bool horizontal = IsCutWord(names, "h");
+  const bool horizontal = data::IsHorizontalCut(identity.kind);
   PerformanceResult& extremes = horizontal ? scratch : result;
   GetMaxMin(cut, extremes);
 
   std::size_t peak = 0;
-  if (IsCutWord(names, "e")) peak = PeakPosition(cut, extremes.vmax.fMag);
+  if (data::IsVerticalCut(identity.kind)) peak = PeakPosition(cut, extremes.vmax.fMag);
   if (horizontal) peak = PeakPosition(cut, result.hmax.fMag);
 
   angle1 = 0.0f;

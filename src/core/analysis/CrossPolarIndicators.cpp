@@ -63,10 +63,8 @@ BackWindow CrossBackWindow(const PatternFile& co, const HPara& hPara) {
 // The turn GetXdBAngles gave a "v90" elevation cut for its search (it decides by the VBP it
 // stores in the record): +180, -180 or 0. Its crossing angles lie in that turned frame.
 float SearchTurn(const PatternFile& co) {
-  const std::string polarization = data::ToKey(co.nameFields[data::kFieldPolarization]);
-  const std::string cut = data::ToKey(co.nameFields[data::kFieldCut]);
-  const bool v90Elevation = polarization.find("v90") != std::string::npos && cut.find('e') != std::string::npos;
-  if (!v90Elevation) return 0.0f;
+  const CutIdentity identity = IdentityOf(co);
+  if (!identity.verticalPolarization || !data::IsVerticalCut(identity.kind)) return 0.0f;
   const float vbp = co.result.vbp;
   if (-180.0f < vbp && vbp < -20.0f) return 180.0f;
   if (20.0f < vbp && vbp < 180.0f) return -180.0f;
@@ -86,7 +84,7 @@ float TurnedAngle(float angle, float turn) {
 // (computed after the caller has prepared the co-polar reference); unset without them.
 float DifferenceInsideBeam(const CPerformance& perf, PatternFile& co, const PatternFile& cross, double x) {
   float a1 = 0.0f, a2 = 0.0f;
-  perf.GetXdBAngles(co.points, co.result, co.nameFields, x, a1, a2);
+  perf.GetXdBAngles(co.points, co.result, IdentityOf(co), x, a1, a2);
   if (a1 == 0.0f && a2 == 0.0f) return kUnset;
   const float turn = SearchTurn(co);
   return SmallestDifference(co.points, cross.points, [&](float angle) {

@@ -104,7 +104,7 @@ void ComputeHmax(const CPerformance& perf, PatternFile& file, const HPara& hPara
 float HorizontalBeamWidth(const CPerformance& perf, PatternFile& file, double x) {
   if (file.points.empty()) return kUnset;
   float a1 = 0.0f, a2 = 0.0f;
-  perf.GetXdBAngles(file.points, file.result, file.nameFields, x, a1, a2);
+  perf.GetXdBAngles(file.points, file.result, IdentityOf(file), x, a1, a2);
   if (a1 == 0.0f && a2 == 0.0f) return kUnset;
   return StoredValue(std::fabs(static_cast<double>(a1) - a2));
 }
@@ -188,7 +188,7 @@ void ComputeHps(PatternFile& file) {
 void ComputeLean(const CPerformance& perf, PatternFile& file, const HPara& hPara) {
   if (file.points.empty()) return;
   float a1 = 0.0f, a2 = 0.0f;
-  perf.GetXdBAngles(file.points, file.result, file.nameFields, hPara.Lean_XdB, a1, a2);
+  perf.GetXdBAngles(file.points, file.result, IdentityOf(file), hPara.Lean_XdB, a1, a2);
   file.result.lean = (a1 == 0.0f && a2 == 0.0f)
                          ? kUnset
                          : StoredValue((static_cast<double>(a1) + a2) / 2.0 - NominalDirection(file.nameFields));

@@ -44,7 +44,7 @@ std::optional<std::pair<float, float>> SectorBounds(const CPerformance& perf, da
   float a = -hPara.SPR_Xdeg, b = hPara.SPR_Xdeg;
   if (hPara.SPR_mode != 0) {
     a = b = 0.0f;
-    perf.GetXdBAngles(file.points, file.result, file.nameFields, hPara.SPR_XdB, a, b);
+    perf.GetXdBAngles(file.points, file.result, IdentityOf(file), hPara.SPR_XdB, a, b);
     if (a == 0.0f && b == 0.0f) return std::nullopt;
   }
   if (a == b) return std::nullopt;

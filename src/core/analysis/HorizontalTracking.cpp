@@ -63,10 +63,10 @@ void ComputeSquintError(const CPerformance& perf, AnalysisDocument& doc, Pattern
 std::optional<double> TrackingAtDrop(const CPerformance& perf, PatternFile& file, PatternFile& pair,
                                      const HPara& hPara, float x) {
   float a1 = 0.0f, a2 = 0.0f, b1 = 0.0f, b2 = 0.0f;
-  perf.GetXdBAngles(file.points, file.result, file.nameFields, x, a1, a2);
+  perf.GetXdBAngles(file.points, file.result, IdentityOf(file), x, a1, a2);
   ComputeHmax(perf, pair, hPara);
   ComputeHmax(perf, file, hPara);
-  perf.GetXdBAngles(pair.points, pair.result, pair.nameFields, x, b1, b2);
+  perf.GetXdBAngles(pair.points, pair.result, IdentityOf(pair), x, b1, b2);
   if (IsZeroPair(a1, a2) || IsZeroPair(b1, b2)) return std::nullopt;
 
   // Each file's level at the other file's crossings, against its own edge level.

@@ -34,7 +34,7 @@ constexpr double kHalfTurn = 180.0;
 float BeamWidth(const CPerformance& perf, data::PatternFile& file, double drop) {
   float angle1 = 0.0f;
   float angle2 = 0.0f;
-  perf.GetXdBAngles(file.points, file.result, file.nameFields, drop, angle1, angle2);
+  perf.GetXdBAngles(file.points, file.result, IdentityOf(file), drop, angle1, angle2);
   if (angle1 == 0.0f && angle2 == 0.0f) return kUnset;
   return StoredValue(std::fabs(static_cast<double>(angle1) - angle2));
 }

@@ -26,6 +26,20 @@ using PointSequence = std::vector<PatternPoint>;
 // A combined file holds its horizontal cut in its first 360 points, the vertical cut after.
 inline constexpr std::size_t kCombinedHorizontalPoints = 360;
 
+// What a pattern file holds, decided once from its name fields by ClassifyCut and stored
+// on the record: every stage, text and writer asks the record rather than its names.
+enum class CutKind : std::uint8_t { Unclassified, HorizontalCo, HorizontalCross, VerticalCo, VerticalCross, Combined };
+
+// The kind by the analysis rule: the cut (name field 8) compared without regard to letter
+// case with "h", "e" and "msi"; the polar component (name field 9) must be "co" or "cr"
+// exactly for a split cut to be classified.
+CutKind ClassifyCut(const std::array<std::string, kNameFieldCount>& nameFields);
+
+inline bool IsVerticalCut(CutKind k) { return k == CutKind::VerticalCo || k == CutKind::VerticalCross; }
+inline bool IsHorizontalCut(CutKind k) { return k == CutKind::HorizontalCo || k == CutKind::HorizontalCross; }
+inline bool IsCoPolar(CutKind k) { return k == CutKind::HorizontalCo || k == CutKind::VerticalCo; }
+inline bool IsCrossPolar(CutKind k) { return k == CutKind::HorizontalCross || k == CutKind::VerticalCross; }
+
 // A contiguous run of a record's points forming one cut.
 struct PatternCut {
   std::size_t first = 0;  // position of the first point in the record's sequence
@@ -38,6 +52,7 @@ struct PatternFile {
   std::string path;      // full path as given
   std::string fileName;  // last path component, extension included
   std::array<std::string, kNameFieldCount> nameFields;
+  CutKind kind = CutKind::Unclassified;  // set with the name fields (ClassifyCut)
   PointSequence points;
   std::optional<PointSequence> secondPoints;  // backup of rotate-selection; no reader fills it
   PerformanceResult result;
@@ -54,7 +69,7 @@ struct PatternFile {
   // In automatic side-lobe mode: the (start, end) ranges the SS list was computed for.
   std::vector<std::pair<std::string, std::string>> ssRangesUsed;
 
-  bool IsCombined() const { return nameFields[kFieldCut] == "msi"; }
+  bool IsCombined() const { return kind == CutKind::Combined; }
   // The position where a combined file's vertical cut starts.
   std::size_t CombinedSplit() const {
     return points.size() < kCombinedHorizontalPoints ? points.size() : kCombinedHorizontalPoints;

@@ -86,6 +86,7 @@ PatternFile& StoreParsed(PatternStore& doc, const std::string& path, ParsedPatte
   if (combined) {
     record.nameFields = {};
     record.nameFields[kFieldCut] = "msi";
+    record.kind = CutKind::Combined;
     record.result.gain = parsed.gain;
     record.result.hpeak = parsed.hpeak;
     record.result.vmax = parsed.vmax;
@@ -170,9 +171,12 @@ int ReadPatternText(PatternStore& doc, const std::string& path, std::string_view
   PatternFile& record = StoreParsed(doc, path, parsed, !exactData);
   if (extension == PatternExtension::kCombined) {
     if (exactData) record.nameFields = {};
+    record.kind = ClassifyCut(record.nameFields);
     return kReadOk;
   }
-  if (!ParseSplitCutNames(path, record.nameFields)) {
+  const bool named = ParseSplitCutNames(path, record.nameFields);
+  record.kind = ClassifyCut(record.nameFields);
+  if (!named) {
     doc.Messages().Show(kFolderNameErrorText, kAppCaption);
     return kReadFailed;
   }

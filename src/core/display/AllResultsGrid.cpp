@@ -19,25 +19,25 @@ struct RowCursor {
   int afterHorizontalCo = kCrossWithoutCoFirstRow;
   int afterVerticalCo = kCrossWithoutCoFirstRow;
 
-  int FirstRow(FileKind kind) const {
+  int FirstRow(data::CutKind kind) const {
     switch (kind) {
-      case FileKind::HorizontalCo:
-      case FileKind::VerticalCo:
+      case data::CutKind::HorizontalCo:
+      case data::CutKind::VerticalCo:
         return kCoPolarFirstRow;
-      case FileKind::HorizontalCross:
+      case data::CutKind::HorizontalCross:
         return afterHorizontalCo;
-      case FileKind::VerticalCross:
+      case data::CutKind::VerticalCross:
         return afterVerticalCo;
-      case FileKind::Combined:
-      case FileKind::Unclassified:
+      case data::CutKind::Combined:
+      case data::CutKind::Unclassified:
         break;
     }
     return kCombinedFirstRow;
   }
 
-  void Wrote(FileKind kind, int nextRow) {
-    if (kind == FileKind::HorizontalCo) afterHorizontalCo = nextRow;
-    if (kind == FileKind::VerticalCo) afterVerticalCo = nextRow;
+  void Wrote(data::CutKind kind, int nextRow) {
+    if (kind == data::CutKind::HorizontalCo) afterHorizontalCo = nextRow;
+    if (kind == data::CutKind::VerticalCo) afterVerticalCo = nextRow;
   }
 };
 
@@ -71,7 +71,7 @@ AllResultsGrid BuildAllResultsGrid(analysis::AnalysisDocument& doc, const std::v
     AddColumn(grid);
     const int column = grid.ColumnCount() - 1;
     SetCell(grid, 0, column, FileNameLine(*file));
-    const FileKind kind = KindOf(*file);
+    const data::CutKind kind = file->kind;
     int row = cursor.FirstRow(kind);
     for (auto& line : CatalogueLines(settings, *file)) SetCell(grid, row++, column, std::move(line));
     cursor.Wrote(kind, row);

@@ -28,20 +28,20 @@ void AppendHeading(std::vector<std::string>& out, const data::PatternFile& file)
 }
 
 void AppendFile(std::vector<std::string>& out, const ResultTextSettings& s, data::PatternFile& file) {
-  switch (KindOf(file)) {
-    case FileKind::HorizontalCo:
-    case FileKind::VerticalCo:
+  switch (file.kind) {
+    case data::CutKind::HorizontalCo:
+    case data::CutKind::VerticalCo:
       AppendHeading(out, file);
       break;
-    case FileKind::HorizontalCross:
-    case FileKind::VerticalCross:
+    case data::CutKind::HorizontalCross:
+    case data::CutKind::VerticalCross:
       out.push_back("");
       out.push_back("File Name : " + ComposedFileName(file));
       break;
-    case FileKind::Combined:
+    case data::CutKind::Combined:
       out.push_back("File Name : " + file.fileName);
       break;
-    case FileKind::Unclassified:
+    case data::CutKind::Unclassified:
       return;
   }
   const auto lines = CatalogueLines(s, file);

@@ -15,8 +15,8 @@ float CutMaximum(const data::PerformanceResult& result, CutPlane plane) {
 }  // namespace
 
 float NormalisationOffset(const analysis::AnalysisDocument& doc, const data::PatternFile& file, CutPlane plane) {
-  const FileKind kind = KindOf(file);
-  if (kind != FileKind::HorizontalCross && kind != FileKind::VerticalCross) return CutMaximum(file.result, plane);
+  const data::CutKind kind = file.kind;
+  if (kind != data::CutKind::HorizontalCross && kind != data::CutKind::VerticalCross) return CutMaximum(file.result, plane);
   const data::PatternFile* coPolar = doc.Find(analysis::PolarPartner(file.key));
   if (coPolar == nullptr || coPolar == &file) {
     LUMARET_LOG("LAST ERROR: 交叉极化方向图(%s)没有找到对应的主极化交叉图，故没有极化。\r\n", file.fileName.c_str());

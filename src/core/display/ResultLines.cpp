@@ -150,12 +150,6 @@ void Append(std::vector<std::string>& out, const std::vector<std::string>& more)
   out.insert(out.end(), more.begin(), more.end());
 }
 
-std::string Lower(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return text;
-}
-
 // One SS range line: "SS %s°~%s° : %0.2fdB".
 std::string SsLine(const std::pair<std::string, std::string>& range, float value) {
   return Format("SS %s\xC2\xB0~%s\xC2\xB0 : %0.2fdB", range.first.c_str(), range.second.c_str(),
@@ -164,20 +158,11 @@ std::string SsLine(const std::pair<std::string, std::string>& range, float value
 
 }  // namespace
 
-FileKind KindOf(const data::PatternFile& file) {
-  const std::string plane = Lower(file.nameFields[data::kFieldCut]);
-  const bool co = file.nameFields[data::kFieldComponent] == "co";
-  if (plane == "msi") return FileKind::Combined;
-  if (plane == "h") return co ? FileKind::HorizontalCo : FileKind::HorizontalCross;
-  if (plane == "e") return co ? FileKind::VerticalCo : FileKind::VerticalCross;
-  return FileKind::Unclassified;
-}
-
 ResultTextSettings TextSettingsOf(const analysis::AnalysisDocument& doc) { return {doc.indicators, doc.hPara, doc.vPara}; }
 
-bool ShowsRadiationLines(FileKind kind, const analysis::VPara& vPara) {
-  return (kind == FileKind::HorizontalCo && vPara.gainCut.gainCut == 0) ||
-         (kind == FileKind::VerticalCo && vPara.gainCut.gainCut == 1);
+bool ShowsRadiationLines(data::CutKind kind, const analysis::VPara& vPara) {
+  return (kind == data::CutKind::HorizontalCo && vPara.gainCut.gainCut == 0) ||
+         (kind == data::CutKind::VerticalCo && vPara.gainCut.gainCut == 1);
 }
 
 std::vector<std::string> RadiationLines(const ResultTextSettings& s, PerformanceResult& result) {
@@ -271,23 +256,23 @@ std::vector<std::string> CombinedLines(const ResultTextSettings& s, const Perfor
 }
 
 std::vector<std::string> CatalogueLines(const ResultTextSettings& s, data::PatternFile& file) {
-  const FileKind kind = KindOf(file);
+  const data::CutKind kind = file.kind;
   std::vector<std::string> out;
   if (ShowsRadiationLines(kind, s.vPara)) out = RadiationLines(s, file.result);
   switch (kind) {
-    case FileKind::HorizontalCo:
+    case data::CutKind::HorizontalCo:
       Append(out, HorizontalCoLines(s, file.result));
       break;
-    case FileKind::HorizontalCross:
+    case data::CutKind::HorizontalCross:
       return HorizontalCrossLines(s, file.result);
-    case FileKind::VerticalCo:
+    case data::CutKind::VerticalCo:
       Append(out, VerticalCoLines(s, file));
       break;
-    case FileKind::VerticalCross:
+    case data::CutKind::VerticalCross:
       return VerticalCrossLines(s, file.result);
-    case FileKind::Combined:
+    case data::CutKind::Combined:
       return CombinedLines(s, file.result);
-    case FileKind::Unclassified:
+    case data::CutKind::Unclassified:
       break;
   }
   return out;

@@ -10,10 +10,6 @@
 
 namespace lumaret::display {
 
-// What a file holds, by its plane (name field 8) and polarization (name field 9).
-enum class FileKind { HorizontalCo, HorizontalCross, VerticalCo, VerticalCross, Combined, Unclassified };
-FileKind KindOf(const data::PatternFile& file);
-
 // What the result texts read besides the file: the selection flags and the settings whose
 // values appear inside some labels.
 struct ResultTextSettings {
@@ -25,7 +21,7 @@ ResultTextSettings TextSettingsOf(const analysis::AnalysisDocument& doc);
 
 // True when the radiation lines belong to files of this kind: horizontal co-polar files
 // when the gain is taken from the horizontal cut, vertical co-polar files otherwise.
-bool ShowsRadiationLines(FileKind kind, const analysis::VPara& vPara);
+bool ShowsRadiationLines(data::CutKind kind, const analysis::VPara& vPara);
 
 // The radiation lines of a result. When the Gain line is selected and the gain is unset,
 // the directivity, losses, efficiency and GFR are unset in the result too, so no later

@@ -1,6 +1,5 @@
 #include "processing/LevelAdjustment.h"
 
-#include <cctype>
 #include <cstdlib>
 
 #include "analysis/AnalysisDriver.h"
@@ -48,9 +47,7 @@ void AdjustFileLevels(ProcessingDocument& doc, data::PatternFile& file, const Le
 
 MarkerPoints MarkersOf(const data::PatternFile& file) {
   const data::PerformanceResult& r = file.result;
-  std::string cut = file.nameFields[data::kFieldCut];
-  for (char& c : cut) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  const bool vertical = cut == "e";
+  const bool vertical = data::IsVerticalCut(file.kind);
   return {vertical ? r.vmax : r.hpeak, vertical ? r.vmin : r.hmin, r.fsuLobe, r.ssMaxLobe};
 }
 

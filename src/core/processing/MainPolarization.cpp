@@ -17,9 +17,8 @@ float TextToFloat(const std::string& text) { return static_cast<float>(std::strt
 
 const data::PatternFile* MainPolarizationFile(const ProcessingDocument& doc, const data::PatternFile& file,
                                               data::UserMessages* messages) {
-  const std::string& component = file.nameFields[data::kFieldComponent];
-  if (component == "co") return &file;
-  if (component != "cr") return nullptr;
+  if (data::IsCoPolar(file.kind)) return &file;
+  if (!data::IsCrossPolar(file.kind)) return nullptr;
   const data::PatternFile* partner = doc.Find(analysis::PolarPartner(file.key));
   if (!partner && messages) messages->Show(kNoMainPolarizationMessage);
   return partner;
@@ -35,11 +34,10 @@ PeakAndNominal FindPeakAndNominal(const ProcessingDocument& doc, const data::Pat
   }
   const data::PatternFile* main = MainPolarizationFile(doc, file, messages);
   if (!main) return out;
-  const std::string& cut = main->nameFields[data::kFieldCut];
-  if (cut == "e") {
+  if (data::IsVerticalCut(main->kind)) {
     out.peak = main->result.vmax.fDeg;
     out.nominal = TextToFloat(main->nameFields[10]);
-  } else if (cut == "h") {
+  } else if (data::IsHorizontalCut(main->kind)) {
     out.peak = main->result.hpeak.fDeg;
     out.nominal = TextToFloat(main->nameFields[11]);
   }
@@ -51,9 +49,8 @@ float ReferenceMaximumLevel(const ProcessingDocument& doc, const data::PatternFi
   if (file.IsCombined()) return file.result.hpeak.fMag;
   const data::PatternFile* main = MainPolarizationFile(doc, file, messages);
   if (!main) return 0.0f;
-  const std::string& cut = main->nameFields[data::kFieldCut];
-  if (cut == "e") return main->result.vmax.fMag;
-  if (cut == "h") return main->result.hpeak.fMag;
+  if (data::IsVerticalCut(main->kind)) return main->result.vmax.fMag;
+  if (data::IsHorizontalCut(main->kind)) return main->result.hpeak.fMag;
   return 0.0f;
 }
 

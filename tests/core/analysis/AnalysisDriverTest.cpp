@@ -150,6 +150,7 @@ TEST_F(AnalysisDriverTest, CombinedFileGetsRadiationOnceAndItsWidthsEveryRun) {
   const std::string key = "/m/msi/antx65_1710.msi";
   PatternFile& msi = doc.LookUpOrCreate("/m/MSI/ANTX65_1710.msi");
   msi.nameFields[kFieldCut] = "msi";
+  msi.kind = CutKind::Combined;
   msi.points = combinedPoints(65, 10);
   msi.line2Value = 1710.0f;
   msi.result.gain = 18.0f;

@@ -18,12 +18,13 @@ using test::SampledCut;
 
 const CPerformance kPerf;
 
-NameFields Names(const char* polarization, const char* cutWord) {
-  NameFields names;
-  names[data::kFieldPolarization] = polarization;
-  names[data::kFieldCut] = cutWord;
-  names[data::kFieldComponent] = "co";
-  return names;
+CutIdentity Names(const char* polarization, const char* cutWord) {
+  data::PatternFile file;
+  file.nameFields[data::kFieldPolarization] = polarization;
+  file.nameFields[data::kFieldCut] = cutWord;
+  file.nameFields[data::kFieldComponent] = "co";
+  file.kind = data::ClassifyCut(file.nameFields);
+  return IdentityOf(file);
 }
 
 // Peak 0 dB at 0; -3 dB crossed at -1.25 (between -2 and -1) and 1.5 (between 1 and 2).

@@ -97,6 +97,7 @@ TEST_F(Radiation, CombinedAndUnnamedFilesHaveNoDirectivityOrGfr) {
   PatternFile combined;
   combined.key = "/camp/msi/a.msi";
   combined.nameFields[data::kFieldCut] = "msi";
+  combined.kind = data::CutKind::Combined;
   combined.line2Value = 1845.0f;  // its frequency
   combined.result.gain = 17.0f;
   combined.points = SomePoints();
@@ -104,6 +105,7 @@ TEST_F(Radiation, CombinedAndUnnamedFilesHaveNoDirectivityOrGfr) {
   PatternFile exact = combined;
   exact.key = "/camp/msi/b.msi";
   exact.nameFields[data::kFieldCut].clear();
+  exact.kind = data::CutKind::Unclassified;
   exact.line2Value = 18.0f;
   PatternFile& storedExact = doc_.patterns[exact.key] = exact;
 

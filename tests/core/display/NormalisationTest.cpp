@@ -23,6 +23,7 @@ class Normalisation : public ::testing::Test {
     f.fileName = key.substr(key.rfind('/') + 1);
     f.nameFields[data::kFieldCut] = plane;
     f.nameFields[data::kFieldComponent] = component;
+    f.kind = data::ClassifyCut(f.nameFields);
     f.result.hpeak = {3.0f, -1.5f};
     f.result.vmax = {-6.0f, -2.5f};
     return f;

@@ -24,23 +24,28 @@ data::PatternFile FileOf(const char* plane, const char* component) {
   data::PatternFile f;
   f.nameFields[data::kFieldCut] = plane;
   f.nameFields[data::kFieldComponent] = component;
+  f.kind = data::ClassifyCut(f.nameFields);
   return f;
 }
 
 }  // namespace
 
+// One rule for every stage, text and writer: the cut without regard to case, the
+// component exactly.
 TEST(ResultLines, KindComesFromPlaneAndPolarization) {
+  using K = data::CutKind;
   struct Case {
     const char* plane;
     const char* component;
-    FileKind kind;
+    K kind;
   };
   const Case cases[] = {
-      {"h", "co", FileKind::HorizontalCo}, {"H", "co", FileKind::HorizontalCo}, {"h", "cr", FileKind::HorizontalCross},
-      {"e", "co", FileKind::VerticalCo},   {"e", "xx", FileKind::VerticalCross}, {"msi", "", FileKind::Combined},
-      {"", "co", FileKind::Unclassified},
+      {"h", "co", K::HorizontalCo}, {"H", "co", K::HorizontalCo}, {"h", "cr", K::HorizontalCross},
+      {"e", "co", K::VerticalCo},   {"E", "cr", K::VerticalCross}, {"e", "xx", K::Unclassified},
+      {"e", "CO", K::Unclassified}, {"msi", "", K::Combined},      {"MSI", "co", K::Combined},
+      {"", "co", K::Unclassified},
   };
-  for (const auto& c : cases) EXPECT_EQ(KindOf(FileOf(c.plane, c.component)), c.kind) << c.plane << c.component;
+  for (const auto& c : cases) EXPECT_EQ(FileOf(c.plane, c.component).kind, c.kind) << c.plane << c.component;
 }
 
 TEST(ResultLines, RadiationLinesFormatEveryValueAndShowEfficiencyInPercent) {

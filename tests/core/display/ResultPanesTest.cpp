@@ -35,6 +35,7 @@ class ResultPanes : public ::testing::Test {
     for (int i = 0; i < 6; ++i) f.nameFields[i] = folderParts[i];
     const std::string nameParts[] = {"p1", "p45", plane, component, "x", "y", "z"};
     for (int i = 0; i < 7; ++i) f.nameFields[6 + i] = nameParts[i];
+    f.kind = data::ClassifyCut(f.nameFields);
     return f;
   }
 
@@ -94,6 +95,7 @@ TEST_F(ResultPanes, CombinedFileShowsItsOwnFileNameWithoutAnEmptyLine) {
   f.key = "/lab/a.msi";
   f.fileName = "A.MSI";
   f.nameFields[data::kFieldCut] = "msi";
+  f.kind = data::CutKind::Combined;
   f.result.gain = 14.0f;
   EXPECT_EQ(CurrentResults(doc, {f.key}, std::nullopt), (Lines{"File Name : A.MSI", "Gain : 14.00dBi"}));
 }

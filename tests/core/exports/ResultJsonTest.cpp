@@ -63,6 +63,7 @@ data::PatternSet TwoRecords() {
   b.path = "/C/b_h_co.cm";
   b.fileName = "b \"quoted\", name\t.cm";
   b.nameFields[8] = "h";
+  b.kind = data::ClassifyCut(b.nameFields);
   b.points.resize(3);
   b.line2Value = 1845.0f;
   b.headerCount = 720;
