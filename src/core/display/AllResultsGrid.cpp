@@ -54,19 +54,19 @@ void SetCell(AllResultsGrid& grid, int row, int column, std::string text) {
 
 }  // namespace
 
-std::vector<std::string> AllResultsLines(const ResultTextSettings& settings, data::PatternFile& file) {
+std::vector<std::string> AllResultsLines(const ResultTextSettings& settings, const data::PatternFile& file) {
   std::vector<std::string> lines{FileNameLine(file)};
   const auto catalogue = CatalogueLines(settings, file);
   lines.insert(lines.end(), catalogue.begin(), catalogue.end());
   return lines;
 }
 
-AllResultsGrid BuildAllResultsGrid(analysis::AnalysisDocument& doc, const std::vector<std::string>& displayed) {
+AllResultsGrid BuildAllResultsGrid(const analysis::AnalysisDocument& doc, const std::vector<std::string>& displayed) {
   AllResultsGrid grid;
   const ResultTextSettings settings = TextSettingsOf(doc);
   RowCursor cursor;
   for (const auto& key : displayed) {
-    data::PatternFile* file = doc.Find(key);
+    const data::PatternFile* file = doc.Find(key);
     if (file == nullptr) continue;
     AddColumn(grid);
     const int column = grid.ColumnCount() - 1;
@@ -79,9 +79,9 @@ AllResultsGrid BuildAllResultsGrid(analysis::AnalysisDocument& doc, const std::v
   return grid;
 }
 
-void WriteResultText(analysis::AnalysisDocument& doc, std::ostream& out) {
+void WriteResultText(const analysis::AnalysisDocument& doc, std::ostream& out) {
   const ResultTextSettings settings = TextSettingsOf(doc);
-  for (auto& [key, file] : doc.patterns) {
+  for (const auto& [key, file] : doc.patterns) {
     for (const auto& line : AllResultsLines(settings, file)) out << line << '\n';
     out << '\n';
   }

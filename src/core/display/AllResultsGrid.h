@@ -25,13 +25,13 @@ struct AllResultsGrid {
 // "File Name : <file name>"; co-polar values start at row 3, combined-file values at row 1;
 // a cross-polar column continues at the row after the last one written for the most recent
 // co-polar column of its plane (at row 1 when there was none). The grid has 28 rows, more
-// when a column needs them. May unset radiation values (see RadiationLines).
-AllResultsGrid BuildAllResultsGrid(analysis::AnalysisDocument& doc, const std::vector<std::string>& displayed);
+// when a column needs them.
+AllResultsGrid BuildAllResultsGrid(const analysis::AnalysisDocument& doc, const std::vector<std::string>& displayed);
 
 // The lines the grid shows for one file: the file-name line, then its catalogue lines.
-std::vector<std::string> AllResultsLines(const ResultTextSettings& settings, data::PatternFile& file);
+std::vector<std::string> AllResultsLines(const ResultTextSettings& settings, const data::PatternFile& file);
 
 // Every loaded file in key order: its All Results lines, then an empty line.
-void WriteResultText(analysis::AnalysisDocument& doc, std::ostream& out);
+void WriteResultText(const analysis::AnalysisDocument& doc, std::ostream& out);
 
 }  // namespace lumaret::display

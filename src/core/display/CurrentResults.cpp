@@ -27,7 +27,7 @@ void AppendHeading(std::vector<std::string>& out, const data::PatternFile& file)
   out.push_back("Date : " + file.nameFields[3]);
 }
 
-void AppendFile(std::vector<std::string>& out, const ResultTextSettings& s, data::PatternFile& file) {
+void AppendFile(std::vector<std::string>& out, const ResultTextSettings& s, const data::PatternFile& file) {
   switch (file.kind) {
     case data::CutKind::HorizontalCo:
     case data::CutKind::VerticalCo:
@@ -50,13 +50,13 @@ void AppendFile(std::vector<std::string>& out, const ResultTextSettings& s, data
 
 }  // namespace
 
-std::vector<std::string> CurrentResults(analysis::AnalysisDocument& doc, const std::vector<std::string>& displayed,
+std::vector<std::string> CurrentResults(const analysis::AnalysisDocument& doc, const std::vector<std::string>& displayed,
                                         const std::optional<std::string>& markInformation) {
   std::vector<std::string> out;
   if (!ListsDisplayedFiles(doc, displayed)) return out;
   const ResultTextSettings settings = TextSettingsOf(doc);
   for (const auto& key : displayed) {
-    if (data::PatternFile* file = doc.Find(key)) AppendFile(out, settings, *file);
+    if (const data::PatternFile* file = doc.Find(key)) AppendFile(out, settings, *file);
   }
   if (markInformation) {
     out.push_back("");

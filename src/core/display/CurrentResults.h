@@ -13,8 +13,8 @@ inline constexpr const char* kMarkBlockTitle = "=====Mark Information=====";
 // The "Current Results" list for the displayed files (keys, display order). Listed are one
 // file alone, or two files of which at least one has a loaded partner (polar, slant or cut);
 // otherwise the list is empty. markInformation is the active view's mark text; without a
-// view (nullopt) no mark block is appended. May unset radiation values (see RadiationLines).
-std::vector<std::string> CurrentResults(analysis::AnalysisDocument& doc, const std::vector<std::string>& displayed,
+// view (nullopt) no mark block is appended.
+std::vector<std::string> CurrentResults(const analysis::AnalysisDocument& doc, const std::vector<std::string>& displayed,
                                         const std::optional<std::string>& markInformation);
 
 }  // namespace lumaret::display

@@ -24,9 +24,13 @@ ResultTextSettings TextSettingsOf(const analysis::AnalysisDocument& doc);
 bool ShowsRadiationLines(data::CutKind kind, const analysis::VPara& vPara);
 
 // The radiation lines of a result. When the Gain line is selected and the gain is unset,
-// the directivity, losses, efficiency and GFR are unset in the result too, so no later
-// listing shows them either.
-std::vector<std::string> RadiationLines(const ResultTextSettings& s, data::PerformanceResult& result);
+// the directivity, losses, efficiency and GFR are not shown either.
+std::vector<std::string> RadiationLines(const ResultTextSettings& s, const data::PerformanceResult& result);
+// The same rule made lasting, where the programs show result texts: for each file of the
+// keys whose radiation lines are shown and whose gain is unset while the Gain line is
+// selected, the directivity, losses, efficiency and GFR are unset in the record, so no
+// later listing or export shows them either.
+void ApplyRadiationRule(analysis::AnalysisDocument& doc, const std::vector<std::string>& keys);
 
 std::vector<std::string> HorizontalCoLines(const ResultTextSettings& s, const data::PerformanceResult& result);
 std::vector<std::string> HorizontalCrossLines(const ResultTextSettings& s, const data::PerformanceResult& result);
@@ -44,7 +48,7 @@ std::vector<std::string> SsRangeLines(const analysis::VPara& vPara,
 
 // Every catalogue line of a file's kind: the radiation lines where they belong, then the
 // lines of the kind. Unclassified files have none.
-std::vector<std::string> CatalogueLines(const ResultTextSettings& s, data::PatternFile& file);
+std::vector<std::string> CatalogueLines(const ResultTextSettings& s, const data::PatternFile& file);
 
 // The seven name fields 6 to 12 joined by "_".
 std::string ComposedFileName(const data::PatternFile& file);

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "data/UserMessages.h"
 
 using namespace lumaret;
 using namespace lumaret::display;
@@ -63,7 +66,7 @@ TEST(ResultLines, RadiationLinesFormatEveryValueAndShowEfficiencyInPercent) {
   EXPECT_EQ(RadiationLines(f.Settings(), r), (Lines{"Gain : 17.46dBi", "Losses : 0.54dB", "Eff : 85.00%"}));
 }
 
-TEST(ResultLines, MissingGainUnsetsTheOtherRadiationValuesOnlyWhenGainIsSelected) {
+TEST(ResultLines, MissingGainHidesTheOtherRadiationValuesOnlyWhenGainIsSelected) {
   TextFixture f;
   data::PerformanceResult r;
   r.directivity = 18.0f;
@@ -74,10 +77,25 @@ TEST(ResultLines, MissingGainUnsetsTheOtherRadiationValuesOnlyWhenGainIsSelected
   EXPECT_EQ(RadiationLines(f.Settings(), r).size(), 4u);
   f.flags.Set(Indicator::Gain, true);
   EXPECT_TRUE(RadiationLines(f.Settings(), r).empty());
-  EXPECT_EQ(r.directivity, data::kUnset);
-  EXPECT_EQ(r.losses, data::kUnset);
-  EXPECT_EQ(r.eff, data::kUnset);
-  EXPECT_EQ(r.gfr, data::kUnset);
+  EXPECT_EQ(r.directivity, 18.0f) << "the text leaves the record as it is";
+}
+
+// Where the programs show the texts, the rule is made lasting on the files of the gain plane.
+TEST(ResultLines, RadiationRuleUnsetsTheValuesOfShownGainPlaneFilesWithoutGain) {
+  data::RecordingMessages messages;
+  analysis::AnalysisDocument doc(messages);
+  doc.indicators.SetAll(true);
+  doc.vPara.gainCut.gainCut = 0;
+  for (auto [key, plane] : {std::pair{"h", "h"}, std::pair{"e", "e"}}) {
+    data::PatternFile f = FileOf(plane, "co");
+    f.result.directivity = 18.0f;
+    f.result.gfr = 0.5f;
+    doc.patterns[key] = f;
+  }
+  ApplyRadiationRule(doc, {"h", "e", "absent"});
+  EXPECT_EQ(doc.patterns["h"].result.directivity, data::kUnset);
+  EXPECT_EQ(doc.patterns["h"].result.gfr, data::kUnset);
+  EXPECT_EQ(doc.patterns["e"].result.directivity, 18.0f) << "not the gain plane";
 }
 
 TEST(ResultLines, RadiationLinesBelongToTheGainPlaneOnly) {
