@@ -60,15 +60,15 @@ void ReadAs(const ScratchFolder& scratch, const std::string& name, std::string_v
   const std::string path = onDisk ? scratch.Write(name, bytes) : "/fuzz/1700_2200_ANTX65_20261206_A_B/" + name;
   RecordingMessages messages;
   session::CTessalyUnitDoc doc(messages);
-  const int code = onDisk ? ReadPatternFile(doc, path, 0) : ReadPatternText(doc, path, bytes);
+  const Result result = onDisk ? ReadPatternFile(doc, path) : ReadPatternText(doc, path, bytes);
   const PatternFile* record = doc.Find(ToKey(path));
-  if (code == kReadFailed) {
-    Check(messages.shown.size() == 1);
+  if (!result.ok()) {
+    Check(!result.message.empty() && messages.shown.empty());
     // Only a split-cut file whose folder name fails keeps its record; this folder is valid.
     Check(record == nullptr);
     return;
   }
-  Check(code == kReadOk && messages.shown.empty() && record != nullptr);
+  Check(messages.shown.empty() && record != nullptr);
   Check(record->path == path && record->fileName == name && record->key == ToKey(path));
   Check(record->readWithoutGain == (doc.noGainFlag == 1));
   if (record->IsCombined()) {

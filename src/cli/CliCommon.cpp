@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -61,6 +62,13 @@ ArgParser::ArgParser(const std::vector<std::string>& args, std::vector<std::stri
       common_.keepGoing = true;
     } else if ((name == "-q" || name == "--quiet") && !hasInlineValue) {
       common_.quiet = true;
+    } else if (name == "--threads") {
+      const std::string text = takeValue();
+      unsigned n = 0;
+      const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
+      if (ec != std::errc() || end != text.data() + text.size() || n == 0)
+        throw UsageError{"option --threads needs a whole number above 0, not '" + text + "'"};
+      common_.threads = n;
     } else if (isIn(valueOptions, name)) {
       options_.emplace_back(name, takeValue());
     } else if (isIn(flagOptions, name) && !hasInlineValue) {
@@ -183,6 +191,7 @@ void InitialiseForCli(session::CTessalyUnitDoc& doc, const CommonOptions& option
   if (!folders.configFolder.empty() && !fs::is_directory(folders.configFolder, ec))
     throw UsageError{"--config-folder " + folders.configFolder + ": no such folder"};
   session::InitialiseDocument(doc, folders);
+  doc.threads = options.threads;
 }
 
 Progress::Progress(std::string label, std::size_t total, bool quiet)

@@ -26,6 +26,7 @@ struct CommonOptions {
   std::string configFolder;  // --config-folder (default: <program folder>/Config File/)
   bool keepGoing = false;    // --keep-going
   bool quiet = false;        // -q, --quiet
+  unsigned threads = 0;      // --threads N (0: $LUMARET_THREADS, else every core)
 };
 
 // Splits argv into the common options and the rest. Options a command takes with a value

@@ -45,7 +45,7 @@ int RunAnalyze(const std::vector<std::string>& args) {
   InitialiseForCli(doc, options);
   const data::BatchResult batch = ReadPathArguments(doc, parser);
   // Without --keep-going a failed read stops everything: no partial document is printed.
-  if (!batch.failed.empty() && !options.keepGoing) return kExitFileError;
+  if (!batch.failures.empty() && !options.keepGoing) return kExitFileError;
 
   {
     Progress progress("Analysing", doc.patterns.size(), options.quiet);
@@ -54,7 +54,7 @@ int RunAnalyze(const std::vector<std::string>& args) {
   std::ostringstream document;
   writer(document, doc);
   if (WriteStandardOutput(document.str()) != kExitOk) return kExitFileError;
-  return batch.failed.empty() ? kExitOk : kExitFileError;
+  return batch.failures.empty() ? kExitOk : kExitFileError;
 }
 
 CommandRegistrar reg{{"analyze", "analyze [options] [--format json|text|csv] PATH...", &RunAnalyze}};

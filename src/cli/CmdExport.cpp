@@ -89,12 +89,12 @@ int RunExport(const std::vector<std::string>& args) {
     messages.Show("Failed to save the export choices to " + doc.settings.Path());
 
   const data::BatchResult batch = ReadPathArguments(doc, parser);
-  if (!batch.failed.empty() && !options.keepGoing) return kExitFileError;
+  if (!batch.failures.empty() && !options.keepGoing) return kExitFileError;
 
   StderrStatus status(options.quiet);
   const exports::ExportResult result = exports::RunExportSequence(doc, request, status);
   const bool allDone = result.status == exports::ExportStatus::kDone && result.outcome.failed.empty();
-  return allDone && batch.failed.empty() ? kExitOk : kExitFileError;
+  return allDone && batch.failures.empty() ? kExitOk : kExitFileError;
 }
 
 CommandRegistrar reg{{"export",

@@ -144,7 +144,7 @@ int RunProcess(const std::vector<std::string>& argv) {
   // The "Save as" walk: every file under its own name, combined files in their own layout.
   exports::WriteOutcome outcome;
   exports::SaveAllAsExactData(doc, data::WithTrailingSlash(outDir), outcome);
-  return batch.failed.empty() && outcome.failed.empty() ? kExitOk : kExitFileError;
+  return batch.failures.empty() && outcome.failed.empty() ? kExitOk : kExitFileError;
 }
 
 const CommandRegistrar kRegistrar{{"process", kUsage, RunProcess}};

@@ -52,12 +52,12 @@ int RunRead(const std::vector<std::string>& args) {
   InitialiseForCli(doc, options);
   const data::BatchResult batch = ReadPathArguments(doc, parser);
   // Without --keep-going a failed read stops the batch and nothing is listed.
-  if (!batch.failed.empty() && !options.keepGoing) return kExitFileError;
+  if (!batch.failures.empty() && !options.keepGoing) return kExitFileError;
 
   std::ostringstream out;
   for (const auto& [key, record] : doc.patterns) out << RecordLine(record) << '\n';
   if (WriteStandardOutput(out.str()) != kExitOk) return kExitFileError;
-  return batch.failed.empty() ? kExitOk : kExitFileError;
+  return batch.failures.empty() ? kExitOk : kExitFileError;
 }
 
 CommandRegistrar reg{{"read", "read [options] PATH...", &RunRead}};

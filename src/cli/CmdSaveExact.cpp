@@ -24,10 +24,10 @@ int RunSaveExact(const std::vector<std::string>& args) {
   if (!exports::EnsureFolder(folder, messages)) return kExitFileError;
 
   const data::BatchResult batch = ReadPathArguments(doc, parser);
-  if (!batch.failed.empty() && !options.keepGoing) return kExitFileError;
+  if (!batch.failures.empty() && !options.keepGoing) return kExitFileError;
   exports::WriteOutcome outcome;
   exports::SaveAllAsExactData(doc, folder, outcome);
-  return batch.failed.empty() && outcome.failed.empty() ? kExitOk : kExitFileError;
+  return batch.failures.empty() && outcome.failed.empty() ? kExitOk : kExitFileError;
 }
 
 CommandRegistrar reg{{"save-exact", "save-exact --to DIR PATH...", &RunSaveExact}};

@@ -3,39 +3,29 @@
 #include <iostream>
 
 #include "data/DiagnosticLog.h"
-#include "data/UserMessages.h"
 
 namespace lumaret::cli {
-namespace {
-
-void PrintFileMessage(const std::string& path, const std::string& text) {
-  if (text.find(path) != std::string::npos)
-    std::cerr << text << '\n';
-  else
-    std::cerr << path << ": " << text << '\n';
-}
-
-}  // namespace
 
 data::BatchResult ReadPatternBatch(session::CTessalyUnitDoc& doc, const std::vector<std::string>& paths,
                                    const CommonOptions& options) {
-  data::UserMessages& original = doc.Messages();
-  data::RecordingMessages perFile;
-  doc.SetMessages(perFile);
   Progress progress("Reading", paths.size(), options.quiet);
   std::size_t done = 0;
-  const data::BatchResult batch =
-      data::OpenBatch(doc, paths, options.keepGoing, [&](const std::string& path, int code) {
-        for (const auto& message : perFile.shown) PrintFileMessage(path, message.text);
-        if (code == data::kReadFailed && perFile.shown.empty()) PrintFileMessage(path, "cannot be read");
-        perFile.shown.clear();
-        progress.Step(++done);
-      });
-  doc.SetMessages(original);
-  // Messages of the gain-level loading after the batch.
-  for (const auto& message : perFile.shown) original.Show(message.text, message.caption);
-  return batch;
+  return data::OpenBatch(doc, paths, options.keepGoing, [&](const std::string&, const data::Result& result) {
+    if (!result.ok()) std::cerr << result.Located() << '\n';
+    progress.Step(++done);
+  });
 }
+
+namespace {
+
+// The folders that could not be walked, as failed reads (already reported).
+std::vector<data::Result> Unreadable(const std::vector<std::string>& folders) {
+  std::vector<data::Result> out;
+  for (const std::string& text : folders) out.push_back(data::Result::Fail(data::FailureCode::kCannotOpen, text, text));
+  return out;
+}
+
+}  // namespace
 
 data::BatchResult ReadPathArguments(session::CTessalyUnitDoc& doc, const ArgParser& parser) {
   const ExpandedPaths expanded = ExpandPatternPaths(parser.Positionals());
@@ -45,9 +35,10 @@ data::BatchResult ReadPathArguments(session::CTessalyUnitDoc& doc, const ArgPars
   }
   // A folder that cannot be read is a failed read: without --keep-going nothing more is read.
   if (!expanded.unreadable.empty() && !parser.Common().keepGoing)
-    return data::BatchResult{false, expanded.unreadable};
+    return data::BatchResult{false, Unreadable(expanded.unreadable)};
   data::BatchResult batch = ReadPatternBatch(doc, expanded.files, parser.Common());
-  batch.failed.insert(batch.failed.begin(), expanded.unreadable.begin(), expanded.unreadable.end());
+  const std::vector<data::Result> unreadable = Unreadable(expanded.unreadable);
+  batch.failures.insert(batch.failures.begin(), unreadable.begin(), unreadable.end());
   return batch;
 }
 

@@ -10,10 +10,9 @@
 namespace lumaret::cli {
 
 // Reads the paths as one batch of the open command (stopping at the first failure unless
-// --keep-going), with a progress bar on standard error. What the reader reports about a
-// file goes to standard error naming that file: "<path>: <message>" (the message alone
-// when it already names the path); a failed read that showed no message is named as
-// "<path>: cannot be read".
+// --keep-going), with a progress bar on standard error. A file that cannot be read is
+// reported on standard error, named: "<path>: <message>" (the message alone when it
+// already names the path).
 data::BatchResult ReadPatternBatch(session::CTessalyUnitDoc& doc, const std::vector<std::string>& paths,
                                    const CommonOptions& options);
 

@@ -12,7 +12,7 @@ namespace {
 
 void PrintUsage(std::ostream& out) {
   out << "usage: lumaret-cli COMMAND [options] ...\n\n"
-         "common options: --settings-dir DIR, --config-folder DIR, --keep-going, -q/--quiet\n\ncommands:\n";
+         "common options: --settings-dir DIR, --config-folder DIR, --keep-going, -q/--quiet, --threads N\n\ncommands:\n";
   for (const auto& c : CommandTable()) out << "  " << c.usage << '\n';
 }
 

@@ -13,6 +13,7 @@
 #include "data/ExactDataGrammar.h"
 #include "data/MsiGrammar.h"
 #include "data/PatternGrammar.h"
+#include "data/Parallel.h"
 #include "data/SplitCutNames.h"
 
 namespace lumaret::data {
@@ -20,6 +21,7 @@ namespace {
 
 constexpr const char* kFileErrorText = "File Error !";
 constexpr const char* kFolderNameErrorText = "Folder or file name error";
+constexpr std::size_t kFilesPerThreadAndWindow = 64;
 
 bool EndsWith(std::string_view text, std::string_view suffix) {
   return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
@@ -96,32 +98,6 @@ PatternFile& StoreParsed(PatternStore& doc, const std::string& path, ParsedPatte
   return record;
 }
 
-// Passes every message on and keeps the texts of the file being read, so that a failed
-// read can be written to the diagnostic log with its reasons.
-class LoggingMessages : public UserMessages {
- public:
-  explicit LoggingMessages(UserMessages& next) : next_(next) {}
-  void Show(const std::string& text, const std::string& caption) override {
-    texts.push_back(text);
-    next_.Show(text, caption);
-  }
-  bool Ask(const std::string& text, const std::string& caption) override { return next_.Ask(text, caption); }
-  std::vector<std::string> texts;
-
- private:
-  UserMessages& next_;
-};
-
-void LogReadFailure(const std::string& path, const std::vector<std::string>& texts) {
-  if (texts.empty()) LUMARET_LOG("Read failed: %s: cannot be read\n", path.c_str());
-  for (const std::string& text : texts) {
-    if (text.find(path) != std::string::npos)
-      LUMARET_LOG("Read failed: %s\n", text.c_str());
-    else
-      LUMARET_LOG("Read failed: %s: %s\n", path.c_str(), text.c_str());
-  }
-}
-
 }  // namespace
 
 PatternExtension ClassifyExtension(std::string_view fileName) {
@@ -132,78 +108,97 @@ PatternExtension ClassifyExtension(std::string_view fileName) {
   return PatternExtension::kUnknown;
 }
 
-int ReadPatternFile(PatternStore& doc, const std::string& path, [[maybe_unused]] int index) {
-  if (ClassifyExtension(FileNameOf(path)) == PatternExtension::kUnknown) {
-    doc.Messages().Show(kFileErrorText, kAppCaption);
-    return kReadFailed;
+LoadedPattern LoadPatternText(const std::string& path, std::string_view text) {
+  LoadedPattern loaded;
+  loaded.path = path;
+  loaded.extension = ClassifyExtension(FileNameOf(path));
+  loaded.exactData = IsExactData(text);
+  if (loaded.extension == PatternExtension::kUnknown ||
+      (!loaded.exactData && loaded.extension == PatternExtension::kSplitCut)) {
+    // Unknown extensions, and the scrambled binary split-cut kind, which is not supported.
+    loaded.result = Result::Fail(FailureCode::kUnknownFormat, kFileErrorText, path);
+    return loaded;
   }
-  // Keys are lower-cased paths: a second file whose path differs from a loaded one only in
-  // letter case would overwrite that record, so it is refused. The same path is re-read.
-  if (const PatternFile* loaded = doc.Find(ToKey(path)); loaded && !loaded->path.empty() && loaded->path != path) {
-    doc.Messages().Show(path + ": has the same name as " + loaded->path + " apart from letter case; not loaded",
-                        kAppCaption);
-    return kReadFailed;
+  GrammarError error;
+  const bool parsedOk = loaded.exactData ? ParseExactDataText(text, loaded.parsed, error)
+                                         : ParseMsiText(text, loaded.parsed, error);
+  if (!parsedOk)
+    loaded.result = Result::Fail(FailureCode::kBadContent, DescribeGrammarError(path, error), path,
+                                 static_cast<int>(error.line));
+  return loaded;
+}
+
+LoadedPattern LoadPattern(const std::string& path) {
+  LoadedPattern loaded;
+  loaded.path = path;
+  loaded.extension = ClassifyExtension(FileNameOf(path));
+  if (loaded.extension == PatternExtension::kUnknown) {
+    loaded.result = Result::Fail(FailureCode::kUnknownFormat, kFileErrorText, path);
+    return loaded;
   }
   std::string text;
   std::string reason;
   if (!LoadFileText(path, text, reason)) {
-    doc.Messages().Show("Cannot open \"" + path + "\": " + reason, kAppCaption);
-    return kReadFailed;
+    loaded.result = Result::Fail(FailureCode::kCannotOpen, "Cannot open \"" + path + "\": " + reason, path);
+    return loaded;
   }
-  return ReadPatternText(doc, path, text);
+  return LoadPatternText(path, text);
 }
 
-int ReadPatternText(PatternStore& doc, const std::string& path, std::string_view text) {
-  const PatternExtension extension = ClassifyExtension(FileNameOf(path));
-  const bool exactData = IsExactData(text);
-  if (extension == PatternExtension::kUnknown || (!exactData && extension == PatternExtension::kSplitCut)) {
-    // Unknown extensions, and the scrambled binary split-cut kind, which is not supported.
-    doc.Messages().Show(kFileErrorText, kAppCaption);
-    return kReadFailed;
-  }
-  ParsedPattern parsed;
-  GrammarError error;
-  const bool parsedOk = exactData ? ParseExactDataText(text, parsed, error) : ParseMsiText(text, parsed, error);
-  if (!parsedOk) {
-    doc.Messages().Show(DescribeGrammarError(path, error), kAppCaption);
-    return kReadFailed;
-  }
-  PatternFile& record = StoreParsed(doc, path, parsed, !exactData);
-  if (extension == PatternExtension::kCombined) {
-    if (exactData) record.nameFields = {};
+Result StorePattern(PatternStore& doc, LoadedPattern&& loaded) {
+  const std::string& path = loaded.path;
+  if (loaded.extension == PatternExtension::kUnknown) return std::move(loaded.result);
+  // Keys are lower-cased paths: a second file whose path differs from a loaded one only in
+  // letter case would overwrite that record, so it is refused. The same path is re-read.
+  if (const PatternFile* stored = doc.Find(ToKey(path)); stored && !stored->path.empty() && stored->path != path)
+    return Result::Fail(FailureCode::kNameClash,
+                        path + ": has the same name as " + stored->path + " apart from letter case; not loaded", path);
+  if (!loaded.result.ok()) return std::move(loaded.result);
+  PatternFile& record = StoreParsed(doc, path, loaded.parsed, !loaded.exactData);
+  if (loaded.extension == PatternExtension::kCombined) {
+    if (loaded.exactData) record.nameFields = {};
     record.kind = ClassifyCut(record.nameFields);
-    return kReadOk;
+    return Result::Ok();
   }
   const bool named = ParseSplitCutNames(path, record.nameFields);
   record.kind = ClassifyCut(record.nameFields);
-  if (!named) {
-    doc.Messages().Show(kFolderNameErrorText, kAppCaption);
-    return kReadFailed;
-  }
+  if (!named) return Result::Fail(FailureCode::kBadFolderName, kFolderNameErrorText, path);
   std::copy(record.nameFields.begin(), record.nameFields.begin() + kFolderFieldCount, doc.testDescription.begin());
-  return kReadOk;
+  return Result::Ok();
+}
+
+Result ReadPatternFile(PatternStore& doc, const std::string& path) { return StorePattern(doc, LoadPattern(path)); }
+
+Result ReadPatternText(PatternStore& doc, const std::string& path, std::string_view text) {
+  return StorePattern(doc, LoadPatternText(path, text));
 }
 
 BatchResult OpenBatch(PatternStore& doc, const std::vector<std::string>& paths, bool keepGoing,
                       const FileReadObserver& observer) {
   BatchResult batch;
-  UserMessages& shown = doc.Messages();
-  LoggingMessages perFile(shown);
-  doc.SetMessages(perFile);
-  for (std::size_t i = 0; i < paths.size(); ++i) {
-    perFile.texts.clear();
-    const int code = ReadPatternFile(doc, paths[i], static_cast<int>(i));
-    if (code == kReadFailed) LogReadFailure(paths[i], perFile.texts);
-    if (observer) observer(paths[i], code);
-    if (code != kReadFailed) continue;
-    batch.failed.push_back(paths[i]);
-    if (!keepGoing) {
-      batch.ranToEnd = false;
-      doc.SetMessages(shown);
-      return batch;
+  // The files of a window are loaded and parsed on the worker threads, then stored here in
+  // their order, exactly as one read after the other would store them. The window keeps
+  // the work wasted after a failure that stops the batch small.
+  const unsigned threads = ChosenThreadCount(doc.threads);
+  const std::size_t window = threads == 1 ? 1 : std::size_t{threads} * kFilesPerThreadAndWindow;
+  std::vector<LoadedPattern> loaded;
+  for (std::size_t first = 0; first < paths.size(); first += window) {
+    const std::size_t count = std::min(window, paths.size() - first);
+    loaded.assign(count, LoadedPattern{});
+    ParallelFor(count, threads, [&](std::size_t i) { loaded[i] = LoadPattern(paths[first + i]); });
+    for (std::size_t i = 0; i < count; ++i) {
+      const std::string& path = paths[first + i];
+      Result result = StorePattern(doc, std::move(loaded[i]));
+      if (!result.ok()) LUMARET_LOG("Read failed: %s\n", result.Located().c_str());
+      if (observer) observer(path, result);
+      if (result.ok()) continue;
+      batch.failures.push_back(std::move(result));
+      if (!keepGoing) {
+        batch.ranToEnd = false;
+        return batch;
+      }
     }
   }
-  doc.SetMessages(shown);
   LoadGainLevelsAfterBatch(doc, paths);
   return batch;
 }

@@ -5,14 +5,11 @@
 #include <string_view>
 #include <vector>
 
+#include "data/PatternGrammar.h"
 #include "data/PatternStore.h"
+#include "data/Result.h"
 
 namespace lumaret::data {
-
-// Result codes of one read: kReadFailed stops a batch; any other code means the record
-// was stored.
-inline constexpr int kReadOk = 0;
-inline constexpr int kReadFailed = 3;
 
 enum class PatternExtension {
   kUnknown,   // refused with "File Error !"
@@ -22,31 +19,47 @@ enum class PatternExtension {
 // The kind of a file name's extension; the spellings are matched exactly.
 PatternExtension ClassifyExtension(std::string_view fileName);
 
-// Reads one pattern file into the document's record under its lower-cased path.
-// Exact-data files (any extension) are stored as read; combined files are read with the
-// MSI grammar; split-cut files also get their name fields from their folder and file
-// names. Problems are shown through doc.Messages() and give kReadFailed: an unknown
-// extension or a scrambled ".cm" file ("File Error !"), a file that cannot be opened (its
-// path and the system's reason), a text the grammar refuses (the path and the line), and
-// a split-cut folder name without six parts ("Folder or file name error"; the record is
-// kept with what was read). A refused text stores nothing and leaves the document's
-// no-gain flag as it was. `index` is the file's position in its batch; it does not
-// change how a file is read.
-int ReadPatternFile(PatternStore& doc, const std::string& path, int index);
+// A pattern file opened and parsed without the document: safe on any thread.
+struct LoadedPattern {
+  std::string path;
+  PatternExtension extension = PatternExtension::kUnknown;
+  bool exactData = false;
+  ParsedPattern parsed;
+  Result result;  // a failure found while opening or parsing
+};
+// Opens and parses one file. An unknown extension fails without opening the file.
+LoadedPattern LoadPattern(const std::string& path);
+// The same for a file whose bytes are already in memory: `text` is taken as the content
+// of `path` (the path still gives the extension).
+LoadedPattern LoadPatternText(const std::string& path, std::string_view text);
 
-// The same read for a file whose bytes are already in memory: `text` is taken as the
-// content of `path` (the path still gives the key, the names and the extension).
-int ReadPatternText(PatternStore& doc, const std::string& path, std::string_view text);
+// Stores a loaded file into the document's record under its lower-cased path, as the
+// open command does. Exact-data files (any extension) are stored as read; combined files
+// were read with the MSI grammar; split-cut files also get their name fields from their
+// folder and file names, and every record its kind. Failures, in the order they are
+// checked: an unknown extension or a scrambled ".cm" file ("File Error !"), a path equal
+// to a loaded file's apart from letter case, a file that cannot be opened (its path and
+// the system's reason), a text the grammar refuses (the path and the line), and a
+// split-cut folder name without six parts ("Folder or file name error"; the record is
+// kept with what was read). A refused file stores nothing and leaves the document's
+// no-gain flag as it was. Nothing is shown: the caller shows the result.
+Result StorePattern(PatternStore& doc, LoadedPattern&& loaded);
+
+// LoadPattern and StorePattern in one.
+Result ReadPatternFile(PatternStore& doc, const std::string& path);
+Result ReadPatternText(PatternStore& doc, const std::string& path, std::string_view text);
 
 struct BatchResult {
-  bool ranToEnd = true;             // false when a failure stopped the batch
-  std::vector<std::string> failed;  // paths whose read gave kReadFailed, in order
+  bool ranToEnd = true;          // false when a failure stopped the batch
+  std::vector<Result> failures;  // in the order of the paths
 };
-// Told about each file of a batch once it has been read.
-using FileReadObserver = std::function<void(const std::string& path, int code)>;
+// Told about each file of a batch once it has been stored (or refused), in path order.
+using FileReadObserver = std::function<void(const std::string& path, const Result& result)>;
 
-// The open command: reads the paths in order with indices 0, 1, 2 ... and stops at the
-// first failure unless keepGoing. After a batch that ran to its end (always with
+// The open command: reads the paths in order and stops at the first failure unless
+// keepGoing. Files are loaded and parsed on ChosenThreadCount(doc.threads) threads and
+// stored in path order, so the document is the same for every thread count. Each failure
+// is written to the diagnostic log. After a batch that ran to its end (always with
 // keepGoing), loads the gain-level files for the files that were read without a gain line.
 BatchResult OpenBatch(PatternStore& doc, const std::vector<std::string>& paths, bool keepGoing,
                       const FileReadObserver& observer = {});

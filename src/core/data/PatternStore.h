@@ -62,6 +62,10 @@ class PatternStore {
 
   CSettingsStore settings;
 
+  // Worker threads for reading and analysing a batch; 0 chooses $LUMARET_THREADS or every
+  // core (see ChosenThreadCount). The results are the same for every count.
+  unsigned threads = 0;
+
  private:
   UserMessages* messages_;
 };

@@ -82,7 +82,7 @@ bool PathNamesCombination(const std::string& xmlPath, const std::string& polariz
   return ContainsNoCase(name, polarization) && ContainsNoCase(name, frequency) && ContainsNoCase(name, portText);
 }
 
-void CollectAndWrite(analysis::AnalysisDocument& doc, ExportContext& context, const std::string& polarization,
+void CollectAndWrite(const analysis::AnalysisDocument& doc, ExportContext& context, const std::string& polarization,
                      const std::string& frequency, const std::string& portText) {
   std::vector<PlnRecord> records;
   Collect(context.plnFolder, polarization, frequency, portText, context, doc.Messages(), records);
@@ -122,7 +122,7 @@ bool WriteXml(const std::string& xmlPath, const std::vector<PlnRecord>& records,
   return true;
 }
 
-void ExportXmlFiles(analysis::AnalysisDocument& doc, ExportContext& context) {
+void ExportXmlFiles(const analysis::AnalysisDocument& doc, ExportContext& context) {
   if (!context.plnChosen) ExportPlnFiles(doc, context);
   const bool multiPort = context.info.antennaType == "Multi-port";
   for (const char* polarization : {"M45", "P45"}) {

@@ -30,7 +30,7 @@ PlnRecord ParsePlnText(const std::string& text);
 // The XML export: runs the PLN writer first when PLN files were not chosen, then writes
 // one XML document per polarization ("M45", "P45"), exported frequency and, for a
 // "Multi-port" antenna, port of the port table.
-void ExportXmlFiles(analysis::AnalysisDocument& doc, ExportContext& context);
+void ExportXmlFiles(const analysis::AnalysisDocument& doc, ExportContext& context);
 
 // Fills `records` with the PLN files of the folder (visited in ascending byte order of
 // their names) whose name parts carry the polarization, the frequency's code and, unless

@@ -48,20 +48,23 @@ std::string ExactDataText(const data::PatternFile& record) {
   return text;
 }
 
-int SaveExactData(analysis::AnalysisDocument& doc, const std::string& key, const std::string& outputPath,
-                  WriteOutcome* outcome) {
+data::Result SaveExactData(const analysis::AnalysisDocument& doc, const std::string& key,
+                           const std::string& outputPath, WriteOutcome* outcome) {
   WriteOutcome local;
   WriteOutcome& noted = outcome ? *outcome : local;
   const data::PatternFile* record = doc.Find(key);
   if (!record) {
-    doc.Messages().Show(std::string(kSaveFailed) + ": " + outputPath + " (no loaded file " + key + ")");
+    data::Result result = data::Result::Fail(
+        data::FailureCode::kNotLoaded, std::string(kSaveFailed) + ": " + outputPath + " (no loaded file " + key + ")",
+        outputPath);
+    doc.Messages().Show(result.message);
     noted.failed.push_back(outputPath);
-    return 0;
+    return result;
   }
-  return WriteWholeFile(outputPath, ExactDataText(*record), kSaveFailed, doc.Messages(), noted, record->path) ? 1 : 0;
+  return WriteWholeFile(outputPath, ExactDataText(*record), kSaveFailed, doc.Messages(), noted, record->path);
 }
 
-bool SaveAllAsExactData(analysis::AnalysisDocument& doc, const std::string& pathText, WriteOutcome& outcome) {
+bool SaveAllAsExactData(const analysis::AnalysisDocument& doc, const std::string& pathText, WriteOutcome& outcome) {
   if (pathText.empty()) {
     doc.Messages().Show("Configured path can not be empty！");
     return false;

@@ -3,15 +3,16 @@
 #include <string>
 
 #include "analysis/AnalysisDocument.h"
+#include "data/Result.h"
 #include "exports/ExportContext.h"
 
 namespace lumaret::exports {
 
 // Writes the record under the key as exact data (every point, as stored) to the output
-// path. Returns 1 on success; 0 when the key is not loaded or the file cannot be
-// written, after "Failed to save the file: <path> (<reason>)".
-int SaveExactData(analysis::AnalysisDocument& doc, const std::string& key, const std::string& outputPath,
-                  WriteOutcome* outcome = nullptr);
+// path. Fails when the key is not loaded or the file cannot be written, after showing
+// "Failed to save the file: <path> (<reason>)".
+data::Result SaveExactData(const analysis::AnalysisDocument& doc, const std::string& key,
+                           const std::string& outputPath, WriteOutcome* outcome = nullptr);
 
 // A combined file written back in its own layout: the header lines as read (H_WIDTH and
 // V_WIDTH with the current widths), then each cut as 360 lines "<angle> <-level>" over
@@ -24,6 +25,6 @@ std::string ExactDataText(const data::PatternFile& record);
 // directly by the last component of the record's path (a typed folder is used as typed).
 // An empty path text shows "Configured path can not be empty！" and returns false
 // without writing; otherwise true (failures are reported and noted in the outcome).
-bool SaveAllAsExactData(analysis::AnalysisDocument& doc, const std::string& pathText, WriteOutcome& outcome);
+bool SaveAllAsExactData(const analysis::AnalysisDocument& doc, const std::string& pathText, WriteOutcome& outcome);
 
 }  // namespace lumaret::exports

@@ -4,6 +4,7 @@
 #include "data/ProgramFolder.h"
 #include "exports/AntennaXmlWriter.h"
 #include "exports/MsiWriter.h"
+#include "exports/PatternHeaders.h"
 #include "exports/OutputFile.h"
 #include "exports/PlnWriter.h"
 #include "exports/TmvMsiWriter.h"
@@ -45,11 +46,32 @@ void WritePatternFiles(analysis::AnalysisDocument& doc, const ExportChoices& cho
     std::function<void()> run;
   };
   const Step steps[] = {
-      {choices.pln, "Exporting PLN file, please wait...", [&] { ExportPlnFiles(doc, context); }},
-      {choices.msi, "Exporting MSI file, please wait...", [&] { ExportMsiFiles(doc, context); }},
-      {choices.tmvmsi, "Exporting TMVMSI file, please wait...", [&] { ExportTmvMsiFiles(doc, context); }},
-      {choices.xml, "Exporting XML file, please wait...", [&] { ExportXmlFiles(doc, context); }},
-      {choices.txt, "Exporting TXT file, please wait...", [&] { ExportTxtFiles(doc, context); }},
+      {choices.pln, "Exporting PLN file, please wait...",
+       [&] {
+         ApplyPatternNameTexts(doc);
+         ExportPlnFiles(doc, context);
+       }},
+      {choices.msi, "Exporting MSI file, please wait...",
+       [&] {
+         ApplyPatternNameTexts(doc);
+         ExportMsiFiles(doc, context);
+       }},
+      {choices.tmvmsi, "Exporting TMVMSI file, please wait...",
+       [&] {
+         ApplyTmvMsiNameTexts(doc);
+         ExportTmvMsiFiles(doc, context);
+       }},
+      // Without the PLN step, the XML writer writes the PLN files it reads first.
+      {choices.xml, "Exporting XML file, please wait...",
+       [&] {
+         if (!context.plnChosen) ApplyPatternNameTexts(doc);
+         ExportXmlFiles(doc, context);
+       }},
+      {choices.txt, "Exporting TXT file, please wait...",
+       [&] {
+         ApplyPatternNameTexts(doc);
+         ExportTxtFiles(doc, context);
+       }},
   };
   for (const Step& step : steps) {
     if (!step.chosen) continue;

@@ -28,16 +28,14 @@ std::string MsiText(const data::PatternFile& horizontal, const data::PatternFile
 
 }  // namespace
 
-int ExportMsiFiles(analysis::AnalysisDocument& doc, ExportContext& context) {
+void ExportMsiFiles(const analysis::AnalysisDocument& doc, ExportContext& context) {
   const std::string folder = context.exportFolder + "MSI";
   EnsureFolder(folder, doc.Messages());
-  ForEachCutPair(doc, [&](data::PatternFile& horizontal, const data::PatternFile& vertical) {
-    LowerCaseNameTexts(horizontal);
+  ForEachCutPair(doc, [&](const data::PatternFile& horizontal, const data::PatternFile& vertical) {
     const std::string baseName = CombinedBaseName(horizontal, context.info);
     WritePatternFile(folder, baseName + ".msi", horizontal, vertical,
                      [&] { return MsiText(horizontal, vertical, baseName, context); }, doc.Messages(), context);
   });
-  return 0;
 }
 
 }  // namespace lumaret::exports

@@ -31,31 +31,30 @@ bool EnsureFolder(const std::string& folder, data::UserMessages& messages) {
   return false;
 }
 
-bool WriteWholeFile(const std::string& path, const std::string& text, const std::string& failureText,
-                    data::UserMessages& messages, WriteOutcome& outcome, const std::string& source) {
-  if (const auto earlier = outcome.sourceOf.find(path); earlier != outcome.sourceOf.end()) {
-    messages.Show(failureText + ": " + path + " (already written for " + earlier->second + "; " +
-                  (source.empty() ? std::string("another input") : source) + " not written)");
+data::Result WriteWholeFile(const std::string& path, const std::string& text, const std::string& failureText,
+                            data::UserMessages& messages, WriteOutcome& outcome, const std::string& source) {
+  auto fail = [&](const std::string& reason) {
+    data::Result result =
+        data::Result::Fail(data::FailureCode::kCannotWrite, failureText + ": " + path + " (" + reason + ")", path);
+    messages.Show(result.message);
     outcome.failed.push_back(path);
-    return false;
-  }
-  auto fail = [&](int error) {
-    messages.Show(failureText + ": " + path + " (" + std::strerror(error) + ")");
-    outcome.failed.push_back(path);
-    return false;
+    return result;
   };
+  if (const auto earlier = outcome.sourceOf.find(path); earlier != outcome.sourceOf.end())
+    return fail("already written for " + earlier->second + "; " +
+                (source.empty() ? std::string("another input") : source) + " not written");
   std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) return fail(errno);
+  if (!file) return fail(std::strerror(errno));
   const std::size_t written = std::fwrite(text.data(), 1, text.size(), file);
   const int writeError = written == text.size() ? 0 : (errno ? errno : EIO);
   const int closeError = std::fclose(file) == 0 ? 0 : (errno ? errno : EIO);
   if (writeError || closeError) {
     std::remove(path.c_str());
-    return fail(writeError ? writeError : closeError);
+    return fail(std::strerror(writeError ? writeError : closeError));
   }
   outcome.written.push_back(path);
   outcome.sourceOf.emplace(path, source.empty() ? path : source);
-  return true;
+  return data::Result::Ok();
 }
 
 }  // namespace lumaret::exports

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "data/Result.h"
 #include "data/UserMessages.h"
 #include "exports/ExportContext.h"
 
@@ -16,11 +17,11 @@ bool EnsureFolder(const std::string& folder, data::UserMessages& messages);
 
 // Creates (or truncates) the file and writes the text in one piece. Success is noted in
 // the outcome; a failure is reported as "<failureText>: <path> (<reason>)", noted in the
-// outcome, and false is returned. A partly written file is removed. A path that this
+// outcome, and returned as a failure. A partly written file is removed. A path that this
 // outcome already holds as written is never overwritten: the clash is reported naming
 // both inputs (`source` is the input the text was made from) and nothing is written.
-bool WriteWholeFile(const std::string& path, const std::string& text, const std::string& failureText,
-                    data::UserMessages& messages, WriteOutcome& outcome, const std::string& source = "");
+data::Result WriteWholeFile(const std::string& path, const std::string& text, const std::string& failureText,
+                            data::UserMessages& messages, WriteOutcome& outcome, const std::string& source = "");
 
 // The message text used when a pattern file cannot be written.
 inline constexpr const char* kFileNotWritten = "Failed to create the file";

@@ -29,10 +29,34 @@ std::string CommentLine(const CalendarDate& date, const std::string& description
                 description.c_str(), tiltText.c_str());
 }
 
-void LowerCaseNameTexts(data::PatternFile& horizontal) {
-  auto& f = horizontal.nameFields;
-  f[kFieldPortExtension] = LowerCase(f[kFieldPortExtension]);
-  f[data::kFieldPolarization] = LowerCase(f[data::kFieldPolarization]);
+namespace {
+
+// The horizontal records of the cut pairs that ForEachCutPair visits.
+std::vector<data::PatternFile*> PairedHorizontalRecords(analysis::AnalysisDocument& doc) {
+  std::vector<data::PatternFile*> records;
+  ForEachCutPair(doc, [&](const data::PatternFile& horizontal, const data::PatternFile&) {
+    records.push_back(doc.Find(horizontal.key));
+  });
+  return records;
+}
+
+}  // namespace
+
+void ApplyPatternNameTexts(analysis::AnalysisDocument& doc) {
+  for (data::PatternFile* horizontal : PairedHorizontalRecords(doc)) {
+    auto& f = horizontal->nameFields;
+    f[kFieldPortExtension] = LowerCase(f[kFieldPortExtension]);
+    f[data::kFieldPolarization] = LowerCase(f[data::kFieldPolarization]);
+  }
+}
+
+void ApplyTmvMsiNameTexts(analysis::AnalysisDocument& doc) {
+  for (data::PatternFile* horizontal : PairedHorizontalRecords(doc)) {
+    auto& f = horizontal->nameFields;
+    f[kFieldPortExtension] = LowerCase(f[kFieldPortExtension]);
+    f[kFieldModel] = UpperCase(f[kFieldModel]);
+    f[kFieldFrequency] = UpperCase(f[kFieldFrequency]);
+  }
 }
 
 std::string DataSections(const data::PatternFile& horizontal, const data::PatternFile& vertical) {
@@ -40,9 +64,9 @@ std::string DataSections(const data::PatternFile& horizontal, const data::Patter
          DataSection(vertical.points, vertical.result.vmax.fMag);
 }
 
-void ForEachCutPair(analysis::AnalysisDocument& doc,
-                    const std::function<void(data::PatternFile& horizontal, const data::PatternFile& vertical)>& visit) {
-  for (auto& [key, record] : doc.patterns) {
+void ForEachCutPair(const analysis::AnalysisDocument& doc,
+                    const std::function<void(const data::PatternFile& horizontal, const data::PatternFile& vertical)>& visit) {
+  for (const auto& [key, record] : doc.patterns) {
     if (LowerCase(record.fileName).find("_h_co") == std::string::npos) continue;
     const std::string partnerKey = analysis::CutPartner(key);
     const data::PatternFile* partner = partnerKey.empty() ? nullptr : doc.Find(partnerKey);

@@ -33,9 +33,13 @@ inline constexpr int kFieldPortExtension = 6;
 inline constexpr int kFieldTilt = 10;
 inline constexpr int kFieldFrequency = 12;
 
-// The MSI, PLN and TXT writers lower-case the port extension and the polarization of the
-// horizontal record they write; later writers see the changed texts.
-void LowerCaseNameTexts(data::PatternFile& horizontal);
+// The name texts the writers use, made so in the records before the writers run (later
+// steps see the changed texts). Before the MSI, PLN and TXT writers: the port extension
+// and the polarization of every horizontal record of a cut pair lower-cased.
+void ApplyPatternNameTexts(analysis::AnalysisDocument& doc);
+// Before the TMVMSI writer: the port extension lower-cased, the model and the frequency
+// upper-cased.
+void ApplyTmvMsiNameTexts(analysis::AnalysisDocument& doc);
 
 // The horizontal and vertical data sections with their block headers.
 std::string DataSections(const data::PatternFile& horizontal, const data::PatternFile& vertical);
@@ -43,8 +47,8 @@ std::string DataSections(const data::PatternFile& horizontal, const data::Patter
 // Visits, in key order, every record whose file name marks a horizontal co-polar cut
 // ("_h_co", without regard to case) and whose cut partner is loaded; the partner is the
 // vertical cut written beside it.
-void ForEachCutPair(analysis::AnalysisDocument& doc,
-                    const std::function<void(data::PatternFile& horizontal, const data::PatternFile& vertical)>& visit);
+void ForEachCutPair(const analysis::AnalysisDocument& doc,
+                    const std::function<void(const data::PatternFile& horizontal, const data::PatternFile& vertical)>& visit);
 
 // Assembles (with `build`) and writes one pattern file of the pair into `folder`. A pair
 // with a cut without points is reported and not written: its file would have no data.

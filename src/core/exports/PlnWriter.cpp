@@ -33,12 +33,11 @@ std::string PlnHeader(const data::PatternFile& horizontal, const data::PatternFi
 
 }  // namespace
 
-std::string ExportPlnContent(analysis::AnalysisDocument& doc, ExportContext& context, const std::string& folderName,
+std::string ExportPlnContent(const analysis::AnalysisDocument& doc, ExportContext& context, const std::string& folderName,
                              const std::string& extension) {
   const std::string folder = context.exportFolder + folderName;
   EnsureFolder(folder, doc.Messages());
-  ForEachCutPair(doc, [&](data::PatternFile& horizontal, const data::PatternFile& vertical) {
-    LowerCaseNameTexts(horizontal);
+  ForEachCutPair(doc, [&](const data::PatternFile& horizontal, const data::PatternFile& vertical) {
     const std::string baseName = CombinedBaseName(horizontal, context.info);
     AddExportedFrequency(context.exportedFrequencies, vertical.nameFields[kFieldFrequency]);
     WritePatternFile(
@@ -49,9 +48,8 @@ std::string ExportPlnContent(analysis::AnalysisDocument& doc, ExportContext& con
   return folder;
 }
 
-int ExportPlnFiles(analysis::AnalysisDocument& doc, ExportContext& context) {
+void ExportPlnFiles(const analysis::AnalysisDocument& doc, ExportContext& context) {
   context.plnFolder = ExportPlnContent(doc, context, "PLN", ".pln");
-  return 0;
 }
 
 }  // namespace lumaret::exports

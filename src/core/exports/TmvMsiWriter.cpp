@@ -8,7 +8,7 @@ namespace lumaret::exports {
 
 std::string TmvMsiBaseName(const data::PatternFile& horizontal, const PatternExportSettings& info) {
   const auto& f = horizontal.nameFields;
-  return UpperCase(f[kFieldModel]) + "_" + f[kFieldFrequency] + PortName(f[kFieldPortExtension], info.portTable) +
+  return UpperCase(f[kFieldModel]) + "_" + UpperCase(f[kFieldFrequency]) + PortName(f[kFieldPortExtension], info.portTable) +
          "_" + UpperCase(TmvPolarizationCode(f[data::kFieldPolarization])) + "_" +
          UpperCase(TmvTiltCode(f[kFieldTilt], info.tiltMethod));
 }
@@ -24,7 +24,7 @@ std::string PolarizationDescription(const std::string& polarizationCode) {
 std::string TmvMsiText(const data::PatternFile& horizontal, const data::PatternFile& vertical,
                        const std::string& baseName, const ExportContext& context) {
   const auto& f = horizontal.nameFields;
-  return UpperCase("NAME " + baseName + "\r\n") + "FREQUENCY " + f[kFieldFrequency] + "\r\n" +
+  return UpperCase("NAME " + baseName + "\r\n") + "FREQUENCY " + UpperCase(f[kFieldFrequency]) + "\r\n" +
          GainLine(horizontal.result.gain, context.info.gainUnit, HeaderDialect::TmvMsi) +
          TiltLine(context.info.tiltMethod, HeaderDialect::TmvMsi) + "POLARIZATION POL_X\r\n" +
          CommentLine(context.today(), PolarizationDescription(TmvPolarizationCode(f[data::kFieldPolarization])),
@@ -34,19 +34,14 @@ std::string TmvMsiText(const data::PatternFile& horizontal, const data::PatternF
 
 }  // namespace
 
-int ExportTmvMsiFiles(analysis::AnalysisDocument& doc, ExportContext& context) {
+void ExportTmvMsiFiles(const analysis::AnalysisDocument& doc, ExportContext& context) {
   const std::string folder = context.exportFolder + "TMVMSI";
   EnsureFolder(folder, doc.Messages());
-  ForEachCutPair(doc, [&](data::PatternFile& horizontal, const data::PatternFile& vertical) {
-    auto& f = horizontal.nameFields;
-    f[kFieldPortExtension] = LowerCase(f[kFieldPortExtension]);
-    f[kFieldModel] = UpperCase(f[kFieldModel]);
-    f[kFieldFrequency] = UpperCase(f[kFieldFrequency]);
+  ForEachCutPair(doc, [&](const data::PatternFile& horizontal, const data::PatternFile& vertical) {
     const std::string baseName = TmvMsiBaseName(horizontal, context.info);
     WritePatternFile(folder, baseName + ".msi", horizontal, vertical,
                      [&] { return TmvMsiText(horizontal, vertical, baseName, context); }, doc.Messages(), context);
   });
-  return 0;
 }
 
 }  // namespace lumaret::exports

@@ -4,9 +4,8 @@
 
 namespace lumaret::exports {
 
-int ExportTxtFiles(analysis::AnalysisDocument& doc, ExportContext& context) {
+void ExportTxtFiles(const analysis::AnalysisDocument& doc, ExportContext& context) {
   ExportPlnContent(doc, context, "TXT", ".txt");
-  return 0;
 }
 
 }  // namespace lumaret::exports

@@ -11,8 +11,6 @@
 
 #include "PatternReaderFixture.h"
 
-using lumaret::data::kReadFailed;
-using lumaret::data::kReadOk;
 
 namespace lumaret::test {
 namespace {
@@ -62,10 +60,8 @@ TEST_F(PatternReaderTest, MalformedTextsGiveCodeThreeAndAMessage) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    messages.shown.clear();
     const std::string path = dir.Write(std::string(kCampaign) + c.name, c.text);
-    EXPECT_EQ(Read(path), kReadFailed);
-    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_FALSE(Read(path));
     std::string expected = c.message;
     if (auto at = expected.find('@'); at != std::string::npos) expected.replace(at, 1, path);
     EXPECT_EQ(LastMessage().rfind(expected, 0), 0u) << LastMessage();
@@ -75,11 +71,11 @@ TEST_F(PatternReaderTest, MalformedTextsGiveCodeThreeAndAMessage) {
 
 TEST_F(PatternReaderTest, MissingFileOrFolderIsReportedWithTheSystemReason) {
   const std::string missing = (dir.path() / "nowhere" / "a.msi").string();
-  EXPECT_EQ(Read(missing), kReadFailed);
+  EXPECT_FALSE(Read(missing));
   EXPECT_EQ(LastMessage(), "Cannot open \"" + missing + "\": No such file or directory");
   const std::string folder = (dir.path() / "folder.msi").string();
   std::filesystem::create_directories(folder);
-  EXPECT_EQ(Read(folder), kReadFailed);
+  EXPECT_FALSE(Read(folder));
   EXPECT_EQ(LastMessage(), "Cannot open \"" + folder + "\": Is a directory");
   EXPECT_TRUE(doc.patterns.empty());
 }
@@ -87,13 +83,13 @@ TEST_F(PatternReaderTest, MissingFileOrFolderIsReportedWithTheSystemReason) {
 TEST_F(PatternReaderTest, NamesWithTooFewOrTooManyParts) {
   const std::string body = "Exact Data\nDirectivity 1\n1\n0 -1\n";
   const std::string fewFolderParts = dir.Write("a_b_c/P1_p45_h_co.cm", body);
-  EXPECT_EQ(Read(fewFolderParts), kReadFailed);
+  EXPECT_FALSE(Read(fewFolderParts));
   EXPECT_EQ(LastMessage(), "Folder or file name error");
 
   std::string manyParts;
   for (int i = 0; i < 30; ++i) manyParts += "p" + std::to_string(i) + "_";
   const std::string longName = dir.Write(std::string(kCampaign) + manyParts + "end.cm", body);
-  ASSERT_EQ(Read(longName), kReadOk) << LastMessage();
+  ASSERT_TRUE(Read(longName)) << LastMessage();
   EXPECT_EQ(Record(longName).nameFields[6], "p0");
   EXPECT_EQ(Record(longName).nameFields[14], "p8");
 }
@@ -109,7 +105,7 @@ TEST_F(PatternReaderTest, LongVerticalBlockWithoutCountIsReadWhole) {
     for (int i = 0; i < 4096; ++i) chunk += "-123.456789 45.6789012\n";
     for (; verticalLines < 200000; verticalLines += 4096) out << chunk;
   }
-  ASSERT_EQ(Read(path), kReadOk) << LastMessage();
+  ASSERT_TRUE(Read(path)) << LastMessage();
   const data::PatternFile& r = Record(path);
   ASSERT_EQ(r.points.size(), 360u + verticalLines);
   EXPECT_EQ(r.points.back(), (data::PatternPoint{-123.456789f, -45.6789012f}));
@@ -118,7 +114,7 @@ TEST_F(PatternReaderTest, LongVerticalBlockWithoutCountIsReadWhole) {
 TEST_F(PatternReaderTest, FifoIsRefusedWithoutWaitingForAWriter) {
   const std::string path = (dir.path() / "pipe.msi").string();
   ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
-  EXPECT_EQ(Read(path), kReadFailed);
+  EXPECT_FALSE(Read(path));
   EXPECT_EQ(LastMessage(), "Cannot open \"" + path + "\": not a regular file");
 }
 
@@ -129,7 +125,7 @@ TEST_F(PatternReaderTest, HundredMegabytesWithoutHorizontalLineStopsEarly) {
     const std::string chunk = Garbage(1 << 20, 3);
     for (int i = 0; i < 100; ++i) out << chunk;
   }
-  EXPECT_EQ(Read(path), kReadFailed);
+  EXPECT_FALSE(Read(path));
   EXPECT_NE(LastMessage().find(path), std::string::npos);
 }
 

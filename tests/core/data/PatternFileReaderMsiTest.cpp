@@ -9,8 +9,6 @@
 #include "data/MsiGrammar.h"
 #include "PatternReaderFixture.h"
 
-using lumaret::data::kReadFailed;
-using lumaret::data::kReadOk;
 using lumaret::data::kUnset;
 using lumaret::test::HorizontalAttenuation;
 using lumaret::test::MsiText;
@@ -69,7 +67,7 @@ TEST_F(PatternReaderTest, MakersCombinedFilesReadWithBothFullCuts) {
   for (const MakerFile& file : kMakerFiles) {
     SCOPED_TRACE(file.name);
     const std::string path = DataFile(file.name);
-    ASSERT_EQ(Read(path), kReadOk) << LastMessage();
+    ASSERT_TRUE(Read(path)) << LastMessage();
     const data::PatternFile& r = Record(path);
     EXPECT_EQ(r.path, path);
     EXPECT_EQ(r.fileName, file.name);
@@ -103,8 +101,8 @@ TEST_F(PatternReaderTest, CrlfAndLfFilesGiveTheSameRecord) {
   const std::string lf = dir.Write("lf.msi", text.Build());
   text.lineEnd = "\r\n";
   const std::string crlf = dir.Write("crlf.msi", text.Build());
-  ASSERT_EQ(Read(lf), kReadOk);
-  ASSERT_EQ(Read(crlf), kReadOk);
+  ASSERT_TRUE(Read(lf));
+  ASSERT_TRUE(Read(crlf));
   EXPECT_EQ(Record(lf).points, Record(crlf).points);
   EXPECT_EQ(Record(lf).declaredHeader, Record(crlf).declaredHeader);
   EXPECT_EQ(Record(crlf).declaredHeader[0].second, "ANT");  // no carriage return kept
@@ -135,7 +133,7 @@ TEST_F(PatternReaderTest, GainValueRulesAndHeaderCount) {
     MsiText text;
     text.header = cases[i].header;
     const std::string path = dir.Write("gain" + std::to_string(i) + ".msi", text.Build());
-    ASSERT_EQ(Read(path), kReadOk) << LastMessage();
+    ASSERT_TRUE(Read(path)) << LastMessage();
     EXPECT_NEAR(Record(path).result.gain, cases[i].gain, 1e-4);
     EXPECT_EQ(Record(path).headerCount, cases[i].headerCount);
     EXPECT_FLOAT_EQ(Record(path).line2Value, cases[i].line2);
@@ -152,7 +150,7 @@ TEST_F(PatternReaderTest, BlankLinesInsideAndAfterBlocksAreSkipped) {
   body.insert(body.find("\n100 ") + 1, "  \n");
   body += "\n\n";
   const std::string path = dir.Write("blank.msi", body);
-  ASSERT_EQ(Read(path), kReadOk) << LastMessage();
+  ASSERT_TRUE(Read(path)) << LastMessage();
   EXPECT_EQ(Record(path).points.size(), 370u);
 }
 
@@ -161,7 +159,7 @@ TEST_F(PatternReaderTest, FirstOfEqualMaximaWinsAndZeroIsStoredNegative) {
   for (int a = 0; a < 360; ++a) body += std::to_string(a) + " " + (a == 20 || a == 200 ? "0" : "5") + "\n";
   body += "VERTICAL 2\n270 12.5\n180 3\n";
   const std::string path = dir.Write("equal.msi", body);
-  ASSERT_EQ(Read(path), kReadOk);
+  ASSERT_TRUE(Read(path));
   const data::PatternFile& r = Record(path);
   EXPECT_EQ(r.result.hpeak, (data::PatternPoint{20.0f, 0.0f}));
   EXPECT_TRUE(std::signbit(r.result.hpeak.fMag));
@@ -191,12 +189,9 @@ TEST_F(PatternReaderTest, BrokenBlockStructureIsRefusedNamingFileAndLine) {
   };
   for (std::size_t i = 0; i < cases.size(); ++i) {
     SCOPED_TRACE(i);
-    messages.shown.clear();
     doc.noGainFlag = 7;
     const std::string path = dir.Write("broken" + std::to_string(i) + ".msi", cases[i].text);
-    EXPECT_EQ(Read(path), kReadFailed);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].caption, "Lumaret");
+    EXPECT_FALSE(Read(path));
     EXPECT_EQ(LastMessage().rfind("Pattern file \"" + path + "\"" + cases[i].expected, 0), 0u) << LastMessage();
     EXPECT_EQ(doc.Find(data::ToKey(path)), nullptr) << "a refused file stores nothing";
     EXPECT_EQ(doc.noGainFlag, 7) << "a refused file leaves the no-gain flag alone";
@@ -211,7 +206,7 @@ TEST_F(PatternReaderTest, HandMadeBadBlockFilesAreRefused) {
   };
   for (const auto& [name, expected] : cases) {
     SCOPED_TRACE(name);
-    EXPECT_EQ(Read(DataFile(name)), kReadFailed);
+    EXPECT_FALSE(Read(DataFile(name)));
     EXPECT_EQ(LastMessage().rfind("Pattern file \"" + DataFile(name) + "\"" + expected, 0), 0u) << LastMessage();
   }
 }

@@ -7,8 +7,6 @@
 #include "data/SplitCutNames.h"
 #include "PatternReaderFixture.h"
 
-using lumaret::data::kReadFailed;
-using lumaret::data::kReadOk;
 using lumaret::data::kUnset;
 
 namespace lumaret::test {
@@ -25,9 +23,9 @@ std::string ExactText(const std::string& line3, const std::string& points) {
 TEST_F(PatternReaderTest, HandMadeSplitCutFilesGetTheirNamesAndPoints) {
   const std::string co = DataFile(std::string(kCampaign) + "/P1_p45_h_co_2_0_1845.cm");
   const std::string cr = DataFile(std::string(kCampaign) + "/P1_m45_e_cr_2_0_1845_td.CM");
-  ASSERT_EQ(Read(co), kReadOk) << LastMessage();
+  ASSERT_TRUE(Read(co)) << LastMessage();
   EXPECT_EQ(doc.noGainFlag, 0);
-  ASSERT_EQ(Read(cr), kReadOk) << LastMessage();
+  ASSERT_TRUE(Read(cr)) << LastMessage();
   EXPECT_EQ(doc.noGainFlag, 1);
 
   const data::PatternFile& c = Record(co);
@@ -72,7 +70,7 @@ TEST_F(PatternReaderTest, ExactDataHeaderVariants) {
     SCOPED_TRACE(i);
     const std::string path = dir.Write(std::string(kCampaign) + "/P1_v90_h_co_" + std::to_string(i) + ".cm",
                                        ExactText(cases[i].line3, cases[i].line4 + "-1 -2.5\n0 0\n1,-3\n"));
-    ASSERT_EQ(Read(path), kReadOk) << LastMessage();
+    ASSERT_TRUE(Read(path)) << LastMessage();
     EXPECT_EQ(Record(path).result.gain, cases[i].gain);
     EXPECT_EQ(Record(path).headerCount, cases[i].headerCount);
     EXPECT_EQ(Record(path).readWithoutGain, cases[i].gain == kUnset);
@@ -85,7 +83,7 @@ TEST_F(PatternReaderTest, ExactDataHeaderVariants) {
 TEST_F(PatternReaderTest, ExactDataUnderCombinedExtensionHasNoNameFields) {
   for (const char* name : {"plain.msi", "plain.PLN"}) {
     const std::string path = dir.Write(name, ExactText("2", "0 -1\n1 -2\n"));
-    ASSERT_EQ(Read(path), kReadOk) << LastMessage();
+    ASSERT_TRUE(Read(path)) << LastMessage();
     EXPECT_EQ(Record(path).nameFields, (std::array<std::string, 15>{}));
     EXPECT_FALSE(Record(path).IsCombined());
     EXPECT_EQ(Record(path).points[1], (data::PatternPoint{1.0f, -2.0f}));
@@ -102,14 +100,11 @@ TEST_F(PatternReaderTest, ExtensionsAreMatchedOnTheirExactSpellings) {
   const std::string body = MsiText{}.Build();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    messages.shown.clear();
     doc.patterns.clear();  // "a.msi" and "a.MSI" would otherwise clash by letter case
     const std::string path = dir.Write(c.name, body);
-    EXPECT_EQ(Read(path), c.accepted ? kReadOk : kReadFailed);
+    EXPECT_EQ(Read(path), c.accepted);
     if (!c.accepted) {
-      ASSERT_EQ(messages.shown.size(), 1u);
-      EXPECT_EQ(messages.shown[0].text, "File Error !");
-      EXPECT_EQ(messages.shown[0].caption, "Lumaret");
+      EXPECT_EQ(LastMessage(), "File Error !");
     }
   }
 }
@@ -117,7 +112,7 @@ TEST_F(PatternReaderTest, ExtensionsAreMatchedOnTheirExactSpellings) {
 TEST_F(PatternReaderTest, ScrambledSplitCutFilesAreRefused) {
   for (const char* name : {"P1_p45_h_co_2_0_1845.cm", "P1_p45_h_co_2_0_1845.CM"}) {
     const std::string path = dir.Write(std::string(kCampaign) + "/" + name, std::string("\x13\x88\xfe\x01Exact", 9));
-    EXPECT_EQ(Read(path), kReadFailed);
+    EXPECT_FALSE(Read(path));
     EXPECT_EQ(LastMessage(), "File Error !");
     EXPECT_EQ(doc.Find(data::ToKey(path)), nullptr);
   }
@@ -126,10 +121,8 @@ TEST_F(PatternReaderTest, ScrambledSplitCutFilesAreRefused) {
 TEST_F(PatternReaderTest, FolderNameWithoutSixPartsKeepsTheRecordAndFails) {
   for (const char* folder : {"1700_2200_ANTX65_20261206_A", "1700__ANTX65_20261206_A_B", "_1700_2200_A_B_C"}) {
     SCOPED_TRACE(folder);
-    messages.shown.clear();
     const std::string path = dir.Write(std::string(folder) + "/P1_p45_h_co_2_0_1845.cm", ExactText("1", "0 -1\n"));
-    EXPECT_EQ(Read(path), kReadFailed);
-    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_FALSE(Read(path));
     EXPECT_EQ(LastMessage(), "Folder or file name error");
     const data::PatternFile& r = Record(path);  // stays in the set with what was read
     EXPECT_EQ(r.points.size(), 1u);
@@ -175,13 +168,13 @@ TEST_F(PatternReaderTest, APathDifferingOnlyInLetterCaseIsRefusedTheSamePathReRe
   const std::string lower = dir.Write("ant/a.msi", MsiText{}.Build());
   const std::string upper = lower.substr(0, lower.size() - 9) + "ANT/A.msi";
   dir.Write("ANT/A.msi", MsiText{.verticalLines = 5, .verticalHeader = "VERTICAL 5"}.Build());
-  ASSERT_EQ(Read(lower), kReadOk);
-  EXPECT_EQ(Read(upper), kReadFailed);
+  ASSERT_TRUE(Read(lower));
+  EXPECT_FALSE(Read(upper));
   EXPECT_EQ(LastMessage(), upper + ": has the same name as " + lower + " apart from letter case; not loaded");
   ASSERT_EQ(doc.patterns.size(), 1u);
   EXPECT_EQ(doc.patterns.begin()->second.points.size(), 720u) << "the loaded file's data is kept";
   dir.Write("ant/a.msi", MsiText{.verticalLines = 5, .verticalHeader = "VERTICAL 5"}.Build());
-  EXPECT_EQ(Read(lower), kReadOk) << "the same path again is re-read";
+  EXPECT_TRUE(Read(lower)) << "the same path again is re-read";
   EXPECT_EQ(doc.patterns.begin()->second.points.size(), 365u);
 }
 
@@ -189,18 +182,21 @@ TEST_F(PatternReaderTest, BatchStopsAtTheFirstFailureUnlessKeepGoing) {
   const std::string good1 = dir.Write("a.msi", MsiText{}.Build());
   const std::string bad = dir.Write("b.txt", "x");
   const std::string good2 = dir.Write("c.msi", MsiText{.header = {"FREQUENCY 900"}}.Build());
-  std::vector<std::pair<std::string, int>> seen;
-  auto observe = [&](const std::string& p, int code) { seen.emplace_back(p, code); };
+  std::vector<std::pair<std::string, bool>> seen;
+  auto observe = [&](const std::string& p, const data::Result& r) { seen.emplace_back(p, r.ok()); };
 
   data::BatchResult stopped = data::OpenBatch(doc, {good1, bad, good2}, false, observe);
   EXPECT_FALSE(stopped.ranToEnd);
-  EXPECT_EQ(stopped.failed, (std::vector<std::string>{bad}));
-  EXPECT_EQ(seen, (std::vector<std::pair<std::string, int>>{{good1, kReadOk}, {bad, kReadFailed}}));
+  ASSERT_EQ(stopped.failures.size(), 1u);
+  EXPECT_EQ(stopped.failures[0].path, bad);
+  EXPECT_EQ(stopped.failures[0].code, data::FailureCode::kUnknownFormat);
+  EXPECT_EQ(seen, (std::vector<std::pair<std::string, bool>>{{good1, true}, {bad, false}}));
   EXPECT_EQ(doc.patterns.size(), 1u);
 
   data::BatchResult all = data::OpenBatch(doc, {good1, bad, good2}, true);
   EXPECT_TRUE(all.ranToEnd);
-  EXPECT_EQ(all.failed, (std::vector<std::string>{bad}));
+  ASSERT_EQ(all.failures.size(), 1u);
+  EXPECT_EQ(all.failures[0].Located(), bad + ": File Error !");
   EXPECT_EQ(doc.patterns.size(), 2u);
   // Each record keeps its own no-gain flag; the document's is the last file's.
   EXPECT_FALSE(Record(good1).readWithoutGain);

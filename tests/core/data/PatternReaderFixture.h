@@ -46,17 +46,22 @@ class PatternReaderTest : public ::testing::Test {
  protected:
   PatternReaderTest() : doc(messages) {}
 
-  int Read(const std::string& path) { return data::ReadPatternFile(doc, path, 0); }
+  // Reads the file; true when it was read. The result is kept for LastMessage().
+  bool Read(const std::string& path) {
+    last = data::ReadPatternFile(doc, path);
+    return last.ok();
+  }
   const data::PatternFile& Record(const std::string& path) {
     const data::PatternFile* record = doc.Find(data::ToKey(path));
     EXPECT_NE(record, nullptr) << path;
     static const data::PatternFile kEmpty;
     return record ? *record : kEmpty;
   }
-  std::string LastMessage() const { return messages.shown.empty() ? "" : messages.shown.back().text; }
+  std::string LastMessage() const { return last.message; }
   static std::string DataFile(const std::string& name) { return std::string(LUMARET_TEST_DATA_DIR) + "/reader/" + name; }
 
   data::RecordingMessages messages;
+  data::Result last;
   session::CTessalyUnitDoc doc;
   TempDir dir;
 };

@@ -18,7 +18,7 @@ TEST_F(ExactDataWriterTest, WritesEveryPointAsStored) {
   data::PatternFile& f = Add("P1_p45_h_co_2_0_900.cm", test::CutFromPairs({{-0.5f, -3.25f}, {180.0f, 0.0f}, {12.126f, -1}}));
   f.line2Value = 18.456f;
   const std::string out = (dir.path() / "x.cm").string();
-  EXPECT_EQ(SaveExactData(doc, f.key, out), 1);
+  EXPECT_TRUE(SaveExactData(doc, f.key, out));
   EXPECT_EQ(Read("x.cm"),
             "TARSEL Chamber Exact Data\r\n"
             "Directivity(dBi) 18.46\r\n"
@@ -31,7 +31,7 @@ TEST_F(ExactDataWriterTest, WritesEveryPointAsStored) {
 TEST_F(ExactDataWriterTest, FailureIsReportedWithPathAndReason) {
   data::PatternFile& f = Add("P1_p45_h_co_2_0_900.cm", test::CutFromPairs({{0, 0}}));
   const std::string out = (dir.path() / "missing" / "x.cm").string();
-  EXPECT_EQ(SaveExactData(doc, f.key, out), 0);
+  EXPECT_EQ(SaveExactData(doc, f.key, out).code, data::FailureCode::kCannotWrite);
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "Failed to save the file: " + out + " (No such file or directory)");
 }

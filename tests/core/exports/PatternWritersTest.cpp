@@ -48,6 +48,8 @@ TEST_F(PatternWritersTest, MsiHeaderAndName) {
 TEST_F(PatternWritersTest, TmvMsiHeaderNameAndUpperCasing) {
   data::PatternFile& h = AddPair("P1", "p45", "2", "900a");
   ExportTmvMsiFiles(doc, context);
+  EXPECT_EQ(h.nameFields[kFieldFrequency], "900a") << "the writer leaves the records as they are";
+  ApplyTmvMsiNameTexts(doc);
   EXPECT_EQ(Head("TMVMSI/ANT1X_900AR1_P45_02ET.msi", 7),
             "NAME ANT1X_900AR1_P45_02ET\r\n"
             "FREQUENCY 900A\r\n"
@@ -56,7 +58,7 @@ TEST_F(PatternWritersTest, TmvMsiHeaderNameAndUpperCasing) {
             "POLARIZATION POL_X\r\n"
             "COMMENT DATE 06.12.2026 +45 degrees polarized system Lever position 2 deg\r\n"
             "HORIZONTAL 360\r\n");
-  // Later writers see the texts the TMVMSI writer changed.
+  // Later writers see the texts changed for the TMVMSI writer.
   EXPECT_EQ(h.nameFields[kFieldModel], "ANT1X");
   EXPECT_EQ(h.nameFields[kFieldFrequency], "900A");
   EXPECT_EQ(h.nameFields[kFieldPortExtension], "p1");

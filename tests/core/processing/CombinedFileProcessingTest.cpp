@@ -41,7 +41,7 @@ class CombinedFileProcessing : public ::testing::Test {
   CombinedFileProcessing() : doc(messages) {}
 
   data::PatternFile& Load(session::CTessalyUnitDoc& into, const std::string& path) {
-    EXPECT_EQ(data::ReadPatternFile(into, path, 0), data::kReadOk);
+    EXPECT_TRUE(data::ReadPatternFile(into, path));
     analysis::AnalyseAllLoadedFiles(into);
     return *into.Find(data::ToKey(path));
   }
