@@ -1,12 +1,18 @@
 #include "analysis/AnalysisDriver.h"
 
+#include <algorithm>
+#include <map>
+#include <mutex>
 #include <string>
+#include <vector>
 
 #include "analysis/CPerformance.h"
 #include "analysis/CrossPolarIndicators.h"
+#include "analysis/FileAssociation.h"
 #include "analysis/HorizontalIndicators.h"
 #include "analysis/RadiationIndicators.h"
 #include "analysis/VerticalIndicators.h"
+#include "data/Parallel.h"
 
 namespace lumaret::analysis {
 
@@ -41,17 +47,16 @@ void RunVerticalCoStage(const CPerformance& perf, AnalysisDocument& doc, Pattern
   result.vcoDone = 1;
 }
 
-// One run over one record: every stage its cut kind needs whose flag is clear, in the
-// fixed order radiation, then the cut's co-polar or cross-polar stage; a combined file's
-// two beam widths on every run.
-void AnalyseRecord(AnalysisDocument& doc, PatternFile& file, GainGroups& groups) {
-  const CPerformance perf;
-  PerformanceResult& result = file.result;
-  if (!result.radDone) {
-    RunRadiationStage(doc, file, groups);
-    result.radDone = 1;
-  }
+void RunRadiation(AnalysisDocument& doc, PatternFile& file, GainGroups& groups) {
+  if (file.result.radDone) return;
+  RunRadiationStage(doc, file, groups);
+  file.result.radDone = 1;
+}
 
+// The stage of the record's cut kind, unless its flag says it has run; a combined file's
+// two beam widths on every run.
+void RunCutStage(const CPerformance& perf, AnalysisDocument& doc, PatternFile& file) {
+  PerformanceResult& result = file.result;
   // The cut text is kept lower-cased: the exports write it so.
   LowerInPlace(file.nameFields[data::kFieldCut]);
   switch (file.kind) {
@@ -84,6 +89,54 @@ void AnalyseRecord(AnalysisDocument& doc, PatternFile& file, GainGroups& groups)
   }
 }
 
+// One run over one record: the radiation stage, then the stage of its cut kind.
+void AnalyseRecord(AnalysisDocument& doc, PatternFile& file, GainGroups& groups) {
+  RunRadiation(doc, file, groups);
+  RunCutStage(CPerformance{}, doc, file);
+}
+
+// The records whose cut stages may touch one another's records: a record with its polar
+// partner (the cross-polar stages read and update the co-polar file) and its slant
+// partner (squint error and tracking update the paired file). Each group lists its
+// records in key order; the groups are in the order of their first keys.
+std::vector<std::vector<PatternFile*>> IndependentGroups(AnalysisDocument& doc) {
+  std::vector<PatternFile*> records;
+  std::map<const PatternFile*, std::size_t> position;
+  for (auto& [key, file] : doc.patterns) {
+    if (file.points.empty()) continue;
+    position.emplace(&file, records.size());
+    records.push_back(&file);
+  }
+  std::vector<std::size_t> parent(records.size());
+  for (std::size_t i = 0; i < parent.size(); ++i) parent[i] = i;
+  auto root = [&](std::size_t i) {
+    while (parent[i] != i) i = parent[i] = parent[parent[i]];
+    return i;
+  };
+  auto join = [&](std::size_t i, const std::string& partnerKey) {
+    const PatternFile* partner = partnerKey.empty() ? nullptr : doc.Find(partnerKey);
+    const auto at = partner ? position.find(partner) : position.end();
+    if (at == position.end()) return;
+    const std::size_t a = root(i), b = root(at->second);
+    if (a != b) parent[std::max(a, b)] = std::min(a, b);
+  };
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    join(i, PolarPartner(records[i]->key));
+    join(i, SlantPartner(doc, records[i]->key));
+  }
+  std::vector<std::vector<PatternFile*>> groups;
+  std::vector<std::size_t> groupOf(records.size(), records.size());
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    const std::size_t r = root(i);
+    if (groupOf[r] == records.size()) {
+      groupOf[r] = groups.size();
+      groups.emplace_back();
+    }
+    groups[groupOf[r]].push_back(records[i]);
+  }
+  return groups;
+}
+
 }  // namespace
 
 void AnalyseOneFile(AnalysisDocument& doc, const std::string& key) {
@@ -102,12 +155,30 @@ void AnalyseSelection(AnalysisDocument& doc) {
 }
 
 void AnalyseAllLoadedFiles(AnalysisDocument& doc, const AnalysisProgress& progress) {
-  GainGroups groups(doc);
-  std::size_t done = 0;
-  for (auto& [key, file] : doc.patterns) {
-    if (!file.points.empty()) AnalyseRecord(doc, file, groups);
-    if (progress) progress(++done, doc.patterns.size());
-  }
+  // The radiation stage reads nothing the cut stages write and the cut stages nothing it
+  // writes, so it runs for every record first, in key order (its gain groups span the
+  // batch). The cut stages then run group by group on the worker threads, in key order
+  // within a group; records of different groups never touch each other, so the results
+  // are those of one run in key order, whatever the number of threads.
+  GainGroups gainGroups(doc);
+  for (auto& [key, file] : doc.patterns)
+    if (!file.points.empty()) RunRadiation(doc, file, gainGroups);
+
+  const std::size_t total = doc.patterns.size();
+  const std::size_t withPoints = static_cast<std::size_t>(std::count_if(
+      doc.patterns.begin(), doc.patterns.end(), [](const auto& entry) { return !entry.second.points.empty(); }));
+  std::mutex progressMutex;
+  std::size_t done = total - withPoints;
+  const std::vector<std::vector<PatternFile*>> groups = IndependentGroups(doc);
+  const CPerformance perf;
+  data::ParallelFor(groups.size(), data::ChosenThreadCount(doc.threads), [&](std::size_t g) {
+    for (PatternFile* file : groups[g]) RunCutStage(perf, doc, *file);
+    if (!progress) return;
+    std::lock_guard lock(progressMutex);
+    done += groups[g].size();
+    progress(done, total);
+  });
+  if (progress && groups.empty()) progress(total, total);
 }
 
 }  // namespace lumaret::analysis

@@ -15,7 +15,9 @@ void AnalyseOneFile(AnalysisDocument& doc, const std::string& key);
 void AnalyseSelection(AnalysisDocument& doc);
 // Told after each record of a run over all files: records visited so far, and the total.
 using AnalysisProgress = std::function<void(std::size_t done, std::size_t total)>;
-// Every record of the set in key order, skipping records without points.
+// Every record of the set, skipping records without points, with the results of one run
+// in key order. The cut stages run on ChosenThreadCount(doc.threads) threads; progress is
+// told from the thread that finished a group of records, one call at a time.
 void AnalyseAllLoadedFiles(AnalysisDocument& doc, const AnalysisProgress& progress = {});
 
 }  // namespace lumaret::analysis
