@@ -95,10 +95,8 @@ void AnalyseRecord(AnalysisDocument& doc, PatternFile& file, GainGroups& groups)
   RunCutStage(CPerformance{}, doc, file);
 }
 
-// The records whose cut stages may touch one another's records: a record with its polar
-// partner (the cross-polar stages read and update the co-polar file) and its slant
-// partner (squint error and tracking update the paired file). Each group lists its
-// records in key order; the groups are in the order of their first keys.
+}  // namespace
+
 std::vector<std::vector<PatternFile*>> IndependentGroups(AnalysisDocument& doc) {
   std::vector<PatternFile*> records;
   std::map<const PatternFile*, std::size_t> position;
@@ -136,8 +134,6 @@ std::vector<std::vector<PatternFile*>> IndependentGroups(AnalysisDocument& doc) 
   }
   return groups;
 }
-
-}  // namespace
 
 void AnalyseOneFile(AnalysisDocument& doc, const std::string& key) {
   PatternFile* file = doc.Find(key);
