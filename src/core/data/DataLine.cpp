@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace lumaret::data {
@@ -35,6 +36,40 @@ bool IsUnderflow(std::string_view number) {
 bool ToFloat(double value, float& out) {
   if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max()) return false;
   out = static_cast<float>(value);
+  return true;
+}
+
+// The position of the first blank (space or tab) at or after `from`, or npos. A plain loop:
+// find_first_of would search the two-character set once per character of the line.
+std::size_t FirstBlank(std::string_view line, std::size_t from) {
+  for (std::size_t i = from; i < line.size(); ++i)
+    if (line[i] == ' ' || line[i] == '\t') return i;
+  return std::string_view::npos;
+}
+
+// The plain decimals of measured data ("-12.34": digits, an optional point with digits,
+// at most 15 digits in all) read without from_chars: the digits form an exact integer and
+// one division by an exact power of ten rounds once, so the double is the correctly
+// rounded value from_chars gives. Anything else returns false and is left to from_chars.
+bool ReadPlainDecimal(std::string_view digits, double& value) {
+  static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6, 1e7,
+                                            1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  constexpr int kMaxDigits = 15;
+  std::int64_t mantissa = 0;
+  int count = 0;
+  int fraction = -1;  // digits after the point; -1 before a point is seen
+  for (char c : digits) {
+    if (c == '.') {
+      if (fraction >= 0 || count == 0) return false;
+      fraction = 0;
+      continue;
+    }
+    if (!IsDigit(c) || ++count > kMaxDigits) return false;
+    mantissa = mantissa * 10 + (c - '0');
+    if (fraction >= 0) ++fraction;
+  }
+  if (count == 0 || fraction == 0) return false;
+  value = static_cast<double>(mantissa) / kPowersOfTen[fraction < 0 ? 0 : fraction];
   return true;
 }
 
@@ -104,6 +139,12 @@ bool ParseNumberWord(std::string_view word, float& value) {
   // from_chars also reads "inf", "nan" and a second sign; none of them is a decimal number.
   if (digits.empty() || !(IsDigit(digits.front()) || digits.front() == '.')) return false;
   double number = 0.0;
+  if (ReadPlainDecimal(digits, number)) {
+    float plain = 0.0f;
+    if (!ToFloat(negative ? -number : number, plain)) return false;
+    value = plain;
+    return true;
+  }
   const char* const last = digits.data() + digits.size();
   const auto [end, error] = std::from_chars(digits.data(), last, number);
   if (end != last) return false;
@@ -124,7 +165,7 @@ DataLineStatus ReadDataLine(std::string_view line, float& first, float& second) 
   std::size_t start = 0;
   while (start < line.size() && isBlank(line[start])) ++start;
   line = line.substr(start);
-  std::size_t separator = line.find_first_of(" \t");
+  std::size_t separator = FirstBlank(line, 0);
   if (separator == std::string_view::npos) separator = line.find(',');
   if (separator == std::string_view::npos) return DataLineStatus::kNoSeparator;
   std::string_view angleWord = line.substr(0, separator);
@@ -133,7 +174,7 @@ DataLineStatus ReadDataLine(std::string_view line, float& first, float& second) 
   std::size_t levelStart = 0;
   while (levelStart < rest.size() && isBlank(rest[levelStart])) ++levelStart;
   rest = rest.substr(levelStart);
-  const std::string_view levelWord = rest.substr(0, std::min(rest.find_first_of(" \t"), rest.size()));
+  const std::string_view levelWord = rest.substr(0, std::min(FirstBlank(rest, 0), rest.size()));
   float angle = 0.0f;
   float level = 0.0f;
   if (!ParseNumberWord(angleWord, angle)) return DataLineStatus::kBadAngle;

@@ -60,6 +60,18 @@ float ToStoredFloat(double value) {
   return static_cast<float>(value);
 }
 
+namespace {
+
+bool StartsWithLetter(std::string_view line) {
+  for (char c : line) {
+    if (c == ' ' || c == '\t') continue;
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+  }
+  return false;
+}
+
+}  // namespace
+
 BlockResult ReadDataBlock(LineCursor& cursor, std::size_t limit, bool stopAtBlockHeaders,
                           const std::function<void(float angle, float level)>& append) {
   BlockResult result;
@@ -70,7 +82,8 @@ BlockResult ReadDataBlock(LineCursor& cursor, std::size_t limit, bool stopAtBloc
   std::string_view line;
   while (cursor.Next(line)) {
     if (IsBlankLine(line)) continue;
-    if (stopAtBlockHeaders) {
+    // A data line starts with a number; only a line starting with a letter can be a header.
+    if (stopAtBlockHeaders && StartsWithLetter(line)) {
       const std::string_view keyword = SplitKeyword(line).keyword;
       if (KeywordIs(keyword, "HORIZONTAL") || KeywordIs(keyword, "VERTICAL")) {
         result.end = BlockEnd::kBlockHeader;

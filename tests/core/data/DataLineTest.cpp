@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -103,5 +107,27 @@ TEST(DataLine, ParseDataLineSplitsAtTheFirstBlankElseComma) {
       EXPECT_EQ(angle, -1.0f) << c.line;
       EXPECT_EQ(level, -1.0f) << c.line;
     }
+  }
+}
+
+// Plain decimals take a fast path; it must give exactly the float the general conversion
+// gives (the double from_chars reads, narrowed), for every digit count and point position.
+TEST(DataLine, PlainDecimalsReadAsTheGeneralConversionReadsThem) {
+  std::mt19937_64 random(7);
+  for (int i = 0; i < 200000; ++i) {
+    const int digits = 1 + static_cast<int>(random() % 17);
+    std::string word = (random() % 2) ? "-" : "";
+    const int point = static_cast<int>(random() % (digits + 1));
+    for (int d = 0; d < digits; ++d) {
+      if (d == point && d > 0) word += '.';
+      word += static_cast<char>('0' + random() % 10);
+    }
+    double reference = 0.0;
+    const char* first = word.data() + (word[0] == '-' ? 1 : 0);
+    std::from_chars(first, word.data() + word.size(), reference);
+    if (word[0] == '-') reference = -reference;
+    float read = 1.0f;
+    ASSERT_TRUE(lumaret::data::ParseNumberWord(word, read)) << word;
+    ASSERT_EQ(std::bit_cast<std::uint32_t>(read), std::bit_cast<std::uint32_t>(static_cast<float>(reference))) << word;
   }
 }
