@@ -6,9 +6,10 @@
 #   (a) the baseline: reading the files and converting their numbers, nothing else
 #       (lumaret_bench's BM_ReadCampaignBaseline when the benchmarks are built, otherwise
 #       `lumaret-cli read`), and
-#   (b) `lumaret-cli analyze --format json` on the same files,
-# and prints both times and their ratio. The baseline runs first, so both see a warm
-# file cache.
+#   (b) `lumaret-cli analyze --format json` on the same files, at --threads 1, 2 and
+#       every core (THREADS="1 2 8" to choose others),
+# and prints the times and each ratio to the baseline. The baseline runs first, so all
+# see a warm file cache.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-build}
@@ -49,6 +50,9 @@ else
 fi
 echo "baseline ($baseline_name): ${baseline} s"
 
-analyze=$(seconds "$cli" analyze -q --format json --settings-dir "$work/settings" "$campaign")
-echo "lumaret-cli analyze --format json: ${analyze} s"
-echo "ratio analyze / baseline: $(python3 -c "print('%.1f' % ($analyze / $baseline))")"
+cores=$(nproc)
+for threads in ${THREADS:-1 2 $cores}; do
+  analyze=$(seconds "$cli" analyze -q --format json --threads "$threads" --settings-dir "$work/settings" "$campaign")
+  echo "lumaret-cli analyze --format json --threads $threads: ${analyze} s," \
+       "ratio to the baseline $(python3 -c "print('%.2f' % ($analyze / $baseline))")"
+done
