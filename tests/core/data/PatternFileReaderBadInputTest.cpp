@@ -118,12 +118,12 @@ TEST_F(PatternReaderTest, FifoIsRefusedWithoutWaitingForAWriter) {
   EXPECT_EQ(LastMessage(), "Cannot open \"" + path + "\": not a regular file");
 }
 
-TEST_F(PatternReaderTest, HundredMegabytesWithoutHorizontalLineStopsEarly) {
+TEST_F(PatternReaderTest, MegabytesWithoutHorizontalLineStopEarly) {
   const std::string path = (dir.path() / "huge-garbage.msi").string();
   {
     std::ofstream out(path, std::ios::binary);
     const std::string chunk = Garbage(1 << 20, 3);
-    for (int i = 0; i < 100; ++i) out << chunk;
+    for (int i = 0; i < 4; ++i) out << chunk;
   }
   EXPECT_FALSE(Read(path));
   EXPECT_NE(LastMessage().find(path), std::string::npos);
