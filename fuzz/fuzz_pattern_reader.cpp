@@ -11,12 +11,11 @@
 #include <string>
 #include <string_view>
 
-#include "session/CTessalyUnitDoc.h"
-#include "session/CTessalyUnitDoc.h"
 #include "data/DataLine.h"
 #include "data/MsiGrammar.h"
 #include "data/PatternFileReader.h"
 #include "data/PatternGrammar.h"
+#include "data/PatternStore.h"
 #include "data/SplitCutNames.h"
 #include "data/UserMessages.h"
 
@@ -59,7 +58,7 @@ void Check(bool condition) {
 void ReadAs(const ScratchFolder& scratch, const std::string& name, std::string_view bytes, bool onDisk) {
   const std::string path = onDisk ? scratch.Write(name, bytes) : "/fuzz/1700_2200_ANTX65_20261206_A_B/" + name;
   RecordingMessages messages;
-  session::CTessalyUnitDoc doc(messages);
+  PatternStore doc(messages);
   const Result result = onDisk ? ReadPatternFile(doc, path) : ReadPatternText(doc, path, bytes);
   const PatternFile* record = doc.Find(ToKey(path));
   if (!result.ok()) {
