@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "data/PatternPaths.h"
 #include "session/CTessalyUnitDoc.h"
 #include "data/UserMessages.h"
 
@@ -72,18 +73,10 @@ class StderrStatus : public data::StatusSink {
 // closed pipe still ends the tool through SIGPIPE, quietly.
 int WriteStandardOutput(const std::string& text);
 
-// Makes a path absolute (without resolving links) so that keys are full paths.
-std::string Absolute(const std::string& path);
-
-// Expands the arguments in place: a folder contributes its pattern files (.msi .MSI .pln
-// .PLN .cm .CM), walked recursively in ascending byte order of the path; a file stays.
-// A folder or sub-folder that cannot be listed goes into `unreadable` as
-// "<folder>: <reason>".
-struct ExpandedPaths {
-  std::vector<std::string> files;
-  std::vector<std::string> unreadable;
-};
-ExpandedPaths ExpandPatternPaths(const std::vector<std::string>& args);
+// Paths of the batch rule shared with the desktop program.
+inline std::string Absolute(const std::string& path) { return data::AbsolutePath(path); }
+using data::ExpandedPaths;
+using data::ExpandPatternPaths;
 
 // Sets the document up as the desktop program does at start-up.
 void InitialiseForCli(session::CTessalyUnitDoc& doc, const CommonOptions& options);

@@ -1,0 +1,58 @@
+#include "display/PlotData.h"
+
+#include "display/Normalisation.h"
+
+namespace lumaret::display {
+
+namespace {
+
+// The vertical cut of a combined file points its 0 degrees to the right on polar axes.
+constexpr float kCombinedVerticalTurn = 90.0f;
+
+PlotCurve MapCut(const PlotState& state, const data::PatternFile& file, std::size_t first, std::size_t last,
+                 float angleTurn, float offset) {
+  PlotCurve curve;
+  curve.key = file.key;
+  curve.points.reserve(last - first);
+  const bool polar = state.mode == CoordinateMode::Polar;
+  for (std::size_t i = first; i < last; ++i) {
+    const data::PatternPoint& p = file.points[i];
+    curve.points.push_back(polar ? PolarPoint(state, p.fDeg + angleTurn, p.fMag, offset)
+                                 : CartesianPoint(state, p.fDeg, p.fMag, offset));
+  }
+  return curve;
+}
+
+float Offset(const analysis::AnalysisDocument& doc, const PlotState& state, const data::PatternFile& file,
+             CutPlane plane) {
+  return state.normalised ? NormalisationOffset(doc, file, plane) : 0.0f;
+}
+
+}  // namespace
+
+std::vector<PlotCurve> BuildPlotCurves(const analysis::AnalysisDocument& doc, const std::vector<std::string>& displayed,
+                                       const PlotState& state, const ColourSettings& colours) {
+  std::vector<PlotCurve> curves;
+  CurveColourSequence sequence(colours);
+  for (const std::string& key : displayed) {
+    const data::PatternFile* file = doc.Find(key);
+    if (file == nullptr) continue;
+    if (file->IsCombined()) {
+      const CurveColourSequence::CombinedColours pens = sequence.NextCombined(state.normalised);
+      const std::size_t split = file->CombinedSplit();
+      curves.push_back(MapCut(state, *file, 0, split, 0.0f, Offset(doc, state, *file, CutPlane::Horizontal)));
+      curves.back().colour = pens.horizontal;
+      const float turn = state.mode == CoordinateMode::Polar ? kCombinedVerticalTurn : 0.0f;
+      curves.push_back(MapCut(state, *file, split, file->points.size(), turn, Offset(doc, state, *file, CutPlane::Vertical)));
+      curves.back().colour = pens.vertical;
+      curves.back().verticalOfCombined = true;
+      continue;
+    }
+    const CutPlane plane = data::IsHorizontalCut(file->kind) ? CutPlane::Horizontal : CutPlane::Vertical;
+    curves.push_back(MapCut(state, *file, 0, file->points.size(), 0.0f, Offset(doc, state, *file, plane)));
+    curves.back().colour = sequence.Next();
+  }
+  return curves;
+}
+
+}  // namespace lumaret::display
