@@ -43,6 +43,7 @@ struct GridItem {
 struct GridColours {
   Colour coordinates = Rgb(200, 200, 200);  // grid circles, spokes, grid lines
   Colour grid = Rgb(0, 0, 0);               // polar outline and diameters, Cartesian axes
+  friend bool operator==(const GridColours&, const GridColours&) = default;
 };
 
 // Grid, tick marks and labels of the polar plot in drawing order. Pixel offsets of the

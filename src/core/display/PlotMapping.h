@@ -30,6 +30,7 @@ struct PlotState {
   int cartAngleScaleStep = 0;    // tenths of a degree
   int cartLevelScaleStep = 0;    // hundredths of dB
   int cartLevelLineStep = 0;     // hundredths of dB
+  friend bool operator==(const PlotState&, const PlotState&) = default;
 };
 
 // Fine tick spacing of the Cartesian axes: 5 degrees and 0.5 dB.
@@ -57,6 +58,7 @@ struct PixelPoint {
 struct PlotMapping {
   int windowOrgX = 0, windowOrgY = 0, windowExtX = 1, windowExtY = 1;
   int viewportOrgX = 0, viewportOrgY = 0, viewportExtX = 1, viewportExtY = 1;
+  friend bool operator==(const PlotMapping&, const PlotMapping&) = default;
 };
 
 // Polar: (START - END) x 100 with START and END each truncated to hundredths first.

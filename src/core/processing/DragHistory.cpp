@@ -19,6 +19,8 @@ void BeginDrag(ProcessingDocument& doc, const std::vector<std::string>& displaye
   data::PatternFile* file = FirstLoaded(doc, displayedKeys);
   if (!file) return;
   ProcessingState& s = doc.processing;
+  if (s.dragKey != file->key) s.dragSnapshots.clear();
+  s.dragKey = file->key;
   if (s.dragIndex >= 0 && s.dragSnapshots.size() > static_cast<std::size_t>(s.dragIndex) + 1)
     s.dragSnapshots.resize(static_cast<std::size_t>(s.dragIndex) + 1);
   s.dragSnapshots.push_back(file->points);
@@ -28,7 +30,7 @@ void BeginDrag(ProcessingDocument& doc, const std::vector<std::string>& displaye
 bool UndoDrag(ProcessingDocument& doc, const std::vector<std::string>& displayedKeys) {
   data::PatternFile* file = FirstLoaded(doc, displayedKeys);
   ProcessingState& s = doc.processing;
-  if (!file || s.dragSnapshots.empty()) return false;
+  if (!file || s.dragSnapshots.empty() || s.dragKey != file->key) return false;
   if (s.dragIndex == -1) {
     s.dragSnapshots.push_back(file->points);
     s.dragIndex = static_cast<std::int32_t>(s.dragSnapshots.size()) - 2;
@@ -45,7 +47,7 @@ bool RedoDrag(ProcessingDocument& doc, const std::vector<std::string>& displayed
   data::PatternFile* file = FirstLoaded(doc, displayedKeys);
   ProcessingState& s = doc.processing;
   // Index -1 means nothing has been undone since the last drag: there is nothing to redo.
-  if (!file || s.dragIndex < 0 || static_cast<std::size_t>(s.dragIndex) + 1 >= s.dragSnapshots.size())
+  if (!file || s.dragKey != file->key || s.dragIndex < 0 || static_cast<std::size_t>(s.dragIndex) + 1 >= s.dragSnapshots.size())
     return false;
   ++s.dragIndex;
   Restore(doc, *file, static_cast<std::size_t>(s.dragIndex));
@@ -55,6 +57,18 @@ bool RedoDrag(ProcessingDocument& doc, const std::vector<std::string>& displayed
 void ResetDragHistory(ProcessingDocument& doc) {
   doc.processing.dragSnapshots.clear();
   doc.processing.dragIndex = -1;
+}
+
+void KeepCurrentDragSnapshot(ProcessingDocument& doc) {
+  ProcessingState& s = doc.processing;
+  if (s.dragIndex < 0 || static_cast<std::size_t>(s.dragIndex) >= s.dragSnapshots.size()) {
+    ResetDragHistory(doc);
+    return;
+  }
+  data::PointSequence current = std::move(s.dragSnapshots[static_cast<std::size_t>(s.dragIndex)]);
+  s.dragSnapshots.clear();
+  s.dragSnapshots.push_back(std::move(current));
+  s.dragIndex = 0;
 }
 
 }  // namespace lumaret::processing

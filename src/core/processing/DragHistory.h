@@ -22,7 +22,12 @@ bool UndoDrag(ProcessingDocument& doc, const std::vector<std::string>& displayed
 // samples changed.
 bool RedoDrag(ProcessingDocument& doc, const std::vector<std::string>& displayedKeys);
 
-// The displayed files changed: the snapshots belong to another file and are dropped.
+// Drops every snapshot.
 void ResetDragHistory(ProcessingDocument& doc);
+
+// The displayed files changed: the history is emptied but for the current snapshot. The
+// snapshots remember their file, so undo and redo never put one file's samples into
+// another: they do nothing while a different file is the first displayed one.
+void KeepCurrentDragSnapshot(ProcessingDocument& doc);
 
 }  // namespace lumaret::processing

@@ -46,6 +46,7 @@ struct ProcessingState {
 
   std::vector<data::PointSequence> dragSnapshots;  // pattern-drag edit history
   std::int32_t dragIndex = -1;
+  std::string dragKey;  // the file the snapshots were taken of
 };
 
 }  // namespace lumaret::processing

@@ -81,10 +81,28 @@ TEST_F(DragHistoryTest, ANewDragAfterUndoDropsTheRedoBranch) {
   EXPECT_EQ(Points(), s2);
 }
 
-TEST_F(DragHistoryTest, ResetEmptiesTheHistory) {
+TEST_F(DragHistoryTest, ASelectionChangeKeepsTheCurrentSnapshotForItsOwnFileOnly) {
+  const PointSequence original = Points();
   Drag(1.0f);
-  const PointSequence dragged = Points();
-  processing::ResetDragHistory(doc);
+  ASSERT_TRUE(processing::UndoDrag(doc, displayed));  // current snapshot: the original samples
+  processing::KeepCurrentDragSnapshot(doc);
+  EXPECT_EQ(doc.processing.dragSnapshots.size(), 1u);
+
+  // Another file displayed first: undo must not put this file's samples into it.
+  data::PatternFile other = test::SplitCutFile("/camp/1700_2200_ANTX65_20261206_A_B", "P2_m45_h_co_2_0_1710.cm",
+                                               test::CutFromPairs({{0, -1}, {1, -2}}));
+  const std::string otherKey = other.key;
+  doc.patterns[otherKey] = std::move(other);
+  const PointSequence otherPoints = doc.patterns[otherKey].points;
+  EXPECT_FALSE(processing::UndoDrag(doc, {otherKey}));
+  EXPECT_FALSE(processing::RedoDrag(doc, {otherKey}));
+  EXPECT_EQ(doc.patterns[otherKey].points, otherPoints);
+
+  // The same file again: a new drag and two undos come back to the kept snapshot.
+  Drag(2.0f);
+  ASSERT_TRUE(processing::UndoDrag(doc, displayed));
+  EXPECT_EQ(Points(), original);
+  ASSERT_TRUE(processing::UndoDrag(doc, displayed));
+  EXPECT_EQ(Points(), original);
   EXPECT_FALSE(processing::UndoDrag(doc, displayed));
-  EXPECT_EQ(Points(), dragged);
 }

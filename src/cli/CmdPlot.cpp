@@ -1,0 +1,99 @@
+#include <QGuiApplication>
+#include <QImage>
+#include <algorithm>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/CliCommon.h"
+#include "cli/PatternBatch.h"
+#include "display/PlotData.h"
+#include "render/PlotRenderer.h"
+#include "session/DisplayedFiles.h"
+
+namespace lumaret::cli {
+namespace {
+
+QSize ParseSize(const std::string& text) {
+  const std::size_t x = text.find('x');
+  const auto whole = [](const std::string& part) {
+    if (part.empty() || part.size() > 5 || !std::all_of(part.begin(), part.end(), ::isdigit)) return 0;
+    return std::stoi(part);
+  };
+  const int w = x == std::string::npos ? 0 : whole(text.substr(0, x));
+  const int h = x == std::string::npos ? 0 : whole(text.substr(x + 1));
+  if (w < 1 || h < 1 || w > 20000 || h > 20000)
+    throw UsageError{"option --size needs WIDTHxHEIGHT in pixels (1 to 20000), not '" + text + "'"};
+  return {w, h};
+}
+
+// PNG or BMP by the output's extension, letter case aside.
+const char* ImageFormat(const std::string& path) {
+  std::string ext = path.substr(path.find_last_of('.') == std::string::npos ? path.size() : path.find_last_of('.'));
+  std::transform(ext.begin(), ext.end(), ext.begin(), ::tolower);
+  if (ext == ".png") return "PNG";
+  if (ext == ".bmp") return "BMP";
+  throw UsageError{"--out " + path + ": the picture must be a .png or .bmp file"};
+}
+
+int RunPlot(const std::vector<std::string>& args) {
+  const ArgParser parser(args, {"--out", "--size"}, {"--polar", "--cartesian", "--normalised", "--reference-line"});
+  if (parser.Positionals().empty()) throw UsageError{"no PATH given"};
+  const std::string out = parser.Value("--out");
+  if (out.empty()) throw UsageError{"--out FILE is needed"};
+  if (parser.Has("--polar") && parser.Has("--cartesian")) throw UsageError{"--polar and --cartesian exclude each other"};
+  const char* format = ImageFormat(out);
+  const QSize size = ParseSize(parser.Value("--size", "800x600"));
+  const CommonOptions& options = parser.Common();
+
+  StderrMessages messages;
+  session::CTessalyUnitDoc doc(messages);
+  InitialiseForCli(doc, options);
+  const data::BatchResult batch = ReadPathArguments(doc, parser);
+  if (!batch.failures.empty() && !options.keepGoing) return kExitFileError;
+
+  // The files given are the displayed files, in the order given, analysed as a click in the
+  // file list analyses them; the view state comes from the settings folder.
+  session::LoadViewState(doc);
+  if (parser.Has("--cartesian")) doc.view.mode = display::CoordinateMode::Cartesian;
+  if (parser.Has("--polar")) doc.view.mode = display::CoordinateMode::Polar;
+  if (parser.Has("--normalised")) session::SetNormalised(doc, true);
+  doc.view.referenceLine = parser.Has("--reference-line");
+  std::vector<std::string> displayed;
+  for (const std::string& path : ExpandPatternPaths(parser.Positionals()).files) {
+    const std::string key = data::ToKey(path);
+    if (doc.Find(key) && std::find(displayed.begin(), displayed.end(), key) == displayed.end()) displayed.push_back(key);
+  }
+  doc.association = {true, false, false, false};
+  session::ChooseDisplayedFiles(doc, displayed);
+
+  const display::PlotState state = session::ViewPlotState(doc);
+  const render::PlotPicture picture =
+      render::MakePlotPicture(state, size, doc.view.colours.axes, doc.view.referenceLine,
+                              display::BuildPlotCurves(doc, session::DisplayedFiles(doc), state, doc.view.colours));
+
+  // Qt renders on the offscreen platform: no display is needed or touched.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Qt's own notes (for example on a missing runtime folder) are not the tool's output.
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << text.toStdString() << '\n';
+  });
+  static int argc = 1;
+  static char name[] = "lumaret-cli";
+  static char* argv[] = {name, nullptr};
+  QGuiApplication app(argc, argv);
+  const QImage image = render::RenderPlotImage(size, picture);
+  if (!image.save(QString::fromStdString(out), format)) {
+    std::cerr << out << ": the picture could not be written\n";
+    return kExitFileError;
+  }
+  return batch.failures.empty() ? kExitOk : kExitFileError;
+}
+
+CommandRegistrar reg{{"plot",
+                      "plot [options] [--polar|--cartesian] [--size WxH] [--normalised] [--reference-line] --out FILE "
+                      "PATH...",
+                      &RunPlot}};
+
+}  // namespace
+}  // namespace lumaret::cli

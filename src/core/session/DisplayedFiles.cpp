@@ -1,0 +1,22 @@
+#include "session/DisplayedFiles.h"
+
+#include "analysis/AnalysisDriver.h"
+#include "analysis/FileAssociation.h"
+#include "processing/DragHistory.h"
+
+namespace lumaret::session {
+
+const std::vector<std::string>& DisplayedFiles(const CTessalyUnitDoc& doc) { return doc.currentSelection; }
+
+const std::vector<std::string>& ChooseDisplayedFiles(CTessalyUnitDoc& doc, const std::vector<std::string>& chosen) {
+  processing::KeepCurrentDragSnapshot(doc);
+  doc.currentSelection.clear();
+  doc.secondKeys.clear();
+  for (const std::string& key : chosen) {
+    if (doc.Find(key) != nullptr) analysis::ExpandSelection(doc, key);
+  }
+  analysis::AnalyseSelection(doc);
+  return doc.currentSelection;
+}
+
+}  // namespace lumaret::session
