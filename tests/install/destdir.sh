@@ -25,6 +25,8 @@ for line in 'Name=Lumaret' 'Exec=lumaret %F' 'Icon=lumaret' 'Categories=Science;
   grep -qxF "$line" "$desktop" || fail "lumaret.desktop lacks the line '$line'"
 done
 grep -q '<svg' "$usr/share/icons/hicolor/scalable/apps/lumaret.svg" || fail "the scalable icon is missing"
+[ "$(head -c 8 "$usr/share/icons/hicolor/64x64/apps/lumaret.png" | od -An -tx1 | tr -d ' ')" = 89504e470d0a1a0a ] \
+  || fail "the 64x64 icon is not a PNG file"
 for page in lumaret lumaret-cli; do
   ls "$usr/share/man/man1/$page.1"* >/dev/null 2>&1 || fail "man page $page.1 is missing"
 done
