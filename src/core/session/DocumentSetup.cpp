@@ -1,6 +1,8 @@
 #include "session/DocumentSetup.h"
 
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 #include "analysis/AnalysisSettings.h"
 #include "analysis/FileAssociation.h"
@@ -23,7 +25,18 @@ void InitialiseDocument(CTessalyUnitDoc& doc, const DocumentFolders& folders) {
   if (!logDir || !*logDir) CDiagnosticLog::Instance().SetFolder(doc.workingFolder);
   const std::string shipped = doc.programFolder + "Config File/" + data::kSettingsFileName;
   std::string setAside;
-  doc.settings.SetPath(data::PrepareSettingsStore(doc.workingFolder, shipped, &setAside));
+  const std::string settingsPath = data::PrepareSettingsStore(doc.workingFolder, shipped, &setAside);
+  doc.settings.SetPath(settingsPath);
+  // Without a Config.xml of its own and without the shipped default (a program folder
+  // without "Config File/", as in a broken installation) every setting would read as
+  // empty and the indicators would come out as zeros: say so instead of keeping quiet.
+  std::error_code ec;
+  if (!std::filesystem::exists(settingsPath, ec)) {
+    const std::string text = "The shipped settings " + shipped + " were not found; " + settingsPath +
+                             " could not be created and every setting is empty.";
+    LUMARET_LOG("%s\n", text.c_str());
+    doc.Messages().Show(text, data::kAppCaption);
+  }
   if (!setAside.empty()) {
     const std::string text = "Config.xml could not be read; it was set aside as " + setAside +
                              " and the shipped settings are in use.";
