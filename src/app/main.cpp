@@ -6,6 +6,7 @@
 #include <QDockWidget>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStatusBar>
 #include <filesystem>
 #include <iostream>
@@ -92,6 +93,8 @@ int main(int argc, char** argv) {
 
   MainFrame frame(doc);
   messages.SetParent(&frame);
+  // Maximised; without a window manager to do it, the window takes the screen's free area.
+  if (QScreen* screen = QGuiApplication::primaryScreen()) frame.resize(screen->availableGeometry().size());
   frame.showMaximized();
   return app.exec();
 }

@@ -20,6 +20,8 @@ FileListPane::FileListPane(session::CTessalyUnitDoc& doc, QWidget* parent) : QTa
   setSelectionMode(QAbstractItemView::ExtendedSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setShowGrid(true);
+  setWordWrap(false);
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   connect(this, &QTableWidget::itemClicked, this, [this] { OnClicked(); });
   Rebuild();
 }
@@ -45,11 +47,13 @@ void FileListPane::OnClicked() {
     if (item(row, 0)->isSelected()) chosen.push_back(FromQt(item(row, 0)->data(Qt::UserRole).toString()));
   }
   const std::vector<std::string>& shown = session::ChooseDisplayedFiles(doc_, chosen);
-  const QSignalBlocker block(this);
-  for (int row = 0; row < rowCount(); ++row) {
+  {
+    const QSignalBlocker block(this);  // selecting the partner rows is not a click
+    for (int row = 0; row < rowCount(); ++row) {
     const std::string key = FromQt(item(row, 0)->data(Qt::UserRole).toString());
     if (std::find(shown.begin(), shown.end(), key) != shown.end())
       selectionModel()->select(model()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
   }
   emit DisplayedFilesChanged();
 }

@@ -10,6 +10,7 @@ namespace lumaret::desktop {
 PlotView::PlotView(session::CTessalyUnitDoc& doc, QWidget* parent) : QWidget(parent), doc_(doc) {
   setObjectName("CTessalyUnitView");
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setMinimumSize(320, 240);
   Refresh();
 }
 
