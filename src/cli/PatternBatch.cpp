@@ -34,8 +34,12 @@ data::BatchResult ReadPathArguments(session::CTessalyUnitDoc& doc, const ArgPars
     LUMARET_LOG("Read failed: %s\n", folder.c_str());
   }
   // A folder that cannot be read is a failed read: without --keep-going nothing more is read.
-  if (!expanded.unreadable.empty() && !parser.Common().keepGoing)
-    return data::BatchResult{false, Unreadable(expanded.unreadable)};
+  if (!expanded.unreadable.empty() && !parser.Common().keepGoing) {
+    data::BatchResult stopped;
+    stopped.ranToEnd = false;
+    stopped.failures = Unreadable(expanded.unreadable);
+    return stopped;
+  }
   data::BatchResult batch = ReadPatternBatch(doc, expanded.files, parser.Common());
   const std::vector<data::Result> unreadable = Unreadable(expanded.unreadable);
   batch.failures.insert(batch.failures.begin(), unreadable.begin(), unreadable.end());

@@ -173,33 +173,54 @@ Result ReadPatternText(PatternStore& doc, const std::string& path, std::string_v
   return StorePattern(doc, LoadPatternText(path, text));
 }
 
+std::size_t BatchWindowSize(unsigned threads) {
+  return threads <= 1 ? 1 : std::size_t{threads} * kFilesPerThreadAndWindow;
+}
+
+std::vector<LoadedPattern> LoadPatterns(std::span<const std::string> paths, unsigned threads) {
+  std::vector<LoadedPattern> loaded(paths.size());
+  ParallelFor(paths.size(), threads, [&](std::size_t i) { loaded[i] = LoadPattern(paths[i]); });
+  return loaded;
+}
+
+bool StoreLoadedPatterns(PatternStore& doc, std::span<const std::string> paths, std::vector<LoadedPattern>&& loaded,
+                         bool keepGoing, BatchResult& batch, const FileReadObserver& observer) {
+  for (std::size_t i = 0; i < loaded.size() && i < paths.size(); ++i) {
+    Result result = StorePattern(doc, std::move(loaded[i]));
+    if (!result.ok()) LUMARET_LOG("Read failed: %s\n", result.Located().c_str());
+    if (observer) observer(paths[i], result);
+    batch.visited.push_back(paths[i]);
+    if (result.ok()) continue;
+    batch.failures.push_back(std::move(result));
+    if (!keepGoing) {
+      batch.ranToEnd = false;
+      return false;
+    }
+  }
+  return true;
+}
+
+void FinishBatch(PatternStore& doc, const BatchResult& batch) { LoadGainLevelsAfterBatch(doc, batch.visited); }
+
 BatchResult OpenBatch(PatternStore& doc, const std::vector<std::string>& paths, bool keepGoing,
-                      const FileReadObserver& observer) {
+                      const FileReadObserver& observer, const std::function<bool()>& cancelled) {
   BatchResult batch;
   // The files of a window are loaded and parsed on the worker threads, then stored here in
   // their order, exactly as one read after the other would store them. The window keeps
   // the work wasted after a failure that stops the batch small.
   const unsigned threads = ChosenThreadCount(doc.threads);
-  const std::size_t window = threads == 1 ? 1 : std::size_t{threads} * kFilesPerThreadAndWindow;
-  std::vector<LoadedPattern> loaded;
+  const std::size_t window = BatchWindowSize(threads);
+  const std::span<const std::string> all(paths);
   for (std::size_t first = 0; first < paths.size(); first += window) {
-    const std::size_t count = std::min(window, paths.size() - first);
-    loaded.assign(count, LoadedPattern{});
-    ParallelFor(count, threads, [&](std::size_t i) { loaded[i] = LoadPattern(paths[first + i]); });
-    for (std::size_t i = 0; i < count; ++i) {
-      const std::string& path = paths[first + i];
-      Result result = StorePattern(doc, std::move(loaded[i]));
-      if (!result.ok()) LUMARET_LOG("Read failed: %s\n", result.Located().c_str());
-      if (observer) observer(path, result);
-      if (result.ok()) continue;
-      batch.failures.push_back(std::move(result));
-      if (!keepGoing) {
-        batch.ranToEnd = false;
-        return batch;
-      }
+    if (cancelled && cancelled()) {
+      batch.ranToEnd = false;
+      batch.cancelled = true;
+      break;
     }
+    const auto part = all.subspan(first, std::min(window, paths.size() - first));
+    if (!StoreLoadedPatterns(doc, part, LoadPatterns(part, threads), keepGoing, batch, observer)) return batch;
   }
-  LoadGainLevelsAfterBatch(doc, paths);
+  FinishBatch(doc, batch);
   return batch;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,18 +51,32 @@ Result ReadPatternFile(PatternStore& doc, const std::string& path);
 Result ReadPatternText(PatternStore& doc, const std::string& path, std::string_view text);
 
 struct BatchResult {
-  bool ranToEnd = true;          // false when a failure stopped the batch
-  std::vector<Result> failures;  // in the order of the paths
+  bool ranToEnd = true;             // false when a failure or a cancel stopped the batch
+  bool cancelled = false;           // the caller asked the batch to stop
+  std::vector<Result> failures;     // in the order of the paths
+  std::vector<std::string> visited;  // the paths stored or refused, in their order
 };
 // Told about each file of a batch once it has been stored (or refused), in path order.
 using FileReadObserver = std::function<void(const std::string& path, const Result& result)>;
 
 // The open command: reads the paths in order and stops at the first failure unless
-// keepGoing. Files are loaded and parsed on ChosenThreadCount(doc.threads) threads and
+// keepGoing, or before the next window of files once `cancelled` says so (what was read
+// is kept). Files are loaded and parsed on ChosenThreadCount(doc.threads) threads and
 // stored in path order, so the document is the same for every thread count. Each failure
-// is written to the diagnostic log. After a batch that ran to its end (always with
-// keepGoing), loads the gain-level files for the files that were read without a gain line.
+// is written to the diagnostic log. Then loads the gain-level files for the files read
+// without a gain line.
 BatchResult OpenBatch(PatternStore& doc, const std::vector<std::string>& paths, bool keepGoing,
-                      const FileReadObserver& observer = {});
+                      const FileReadObserver& observer = {}, const std::function<bool()>& cancelled = {});
+
+// The same batch in its three steps, for a caller that parses on one thread and stores on
+// another (the desktop program reads off its user-interface thread and merges there):
+// windows of BatchWindowSize(threads) paths are parsed by LoadPatterns (touches no
+// document, any thread), stored in order by StoreLoadedPatterns (false when a failure
+// stops the batch), and the batch ends with FinishBatch.
+std::size_t BatchWindowSize(unsigned threads);
+std::vector<LoadedPattern> LoadPatterns(std::span<const std::string> paths, unsigned threads);
+bool StoreLoadedPatterns(PatternStore& doc, std::span<const std::string> paths, std::vector<LoadedPattern>&& loaded,
+                         bool keepGoing, BatchResult& batch, const FileReadObserver& observer = {});
+void FinishBatch(PatternStore& doc, const BatchResult& batch);
 
 }  // namespace lumaret::data

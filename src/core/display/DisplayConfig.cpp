@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "analysis/IndicatorSelection.h"
 #include "analysis/IndicatorTable.h"
 #include "analysis/FileAssociation.h"
 
@@ -90,7 +91,7 @@ bool LoadConfiguration(analysis::AnalysisDocument& doc, const ViewSwitches& view
     doc.Messages().Show("Load ConfigFile failed: cannot read " + path);
     return false;
   }
-  doc.indicators = *flags;
+  analysis::SetIndicators(doc, *flags);
   WriteMenuStatesAfterConfiguration(doc.settings, doc.indicators, view.sprDisplay);
   doc.Messages().Show(kLoadConfigOk);
   return true;

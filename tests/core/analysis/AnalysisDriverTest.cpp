@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
+#include "analysis/IndicatorSelection.h"
 #include "data/StageFlags.h"
 #include "support/CutBuilder.h"
 #include "session/CTessalyUnitDoc.h"
@@ -134,6 +136,22 @@ TEST_F(AnalysisDriverTest, HorizontalSettingsChangeKeepsVerticalValues) {
   EXPECT_EQ(e.result.fsu, vertical.fsu);
   EXPECT_NE(h.result.hbwXdB, hbwXdB);
   EXPECT_EQ(h.result.hbwXdB, h.result.hbw);
+}
+
+TEST_F(AnalysisDriverTest, TurningOnAnIndicatorComputedOnlyWhenSelectedComputesItForAnalysedFiles) {
+  // A beam at 2° with an upper side lobe of -15 dB at -20°.
+  const auto beam = GaussianBeam(2, 8, -40);
+  PatternFile& e = Add("P1_p45_e_co_2_0_1710.cm", SampledCut(-179.5, 180, 0.5, [&](double a) {
+                         return std::max(beam(a), -15 - 0.5 * (a + 20) * (a + 20));
+                       }));
+  doc.currentSelection = {e.key};
+  SetIndicator(doc, Indicator::FSU, false);
+  AnalyseSelection(doc);
+  EXPECT_EQ(e.result.fsu.fMag, kUnset);
+
+  SetIndicator(doc, Indicator::FSU, true);
+  AnalyseSelection(doc);
+  EXPECT_NE(e.result.fsu.fMag, kUnset);
 }
 
 TEST_F(AnalysisDriverTest, CombinedFileGetsRadiationOnceAndItsWidthsEveryRun) {

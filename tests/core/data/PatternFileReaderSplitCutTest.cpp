@@ -207,4 +207,18 @@ TEST_F(PatternReaderTest, BatchStopsAtTheFirstFailureUnlessKeepGoing) {
   EXPECT_TRUE(Record(good2).readWithoutGain);
 }
 
+TEST_F(PatternReaderTest, CancelledBatchKeepsWhatWasRead) {
+  const std::string first = dir.Write("a.msi", MsiText{}.Build());
+  const std::string second = dir.Write("c.msi", MsiText{.header = {"FREQUENCY 900"}}.Build());
+  doc.threads = 1;  // one file per window, so the cancel lands between the two files
+  std::size_t seen = 0;
+  auto observe = [&](const std::string&, const data::Result&) { ++seen; };
+  data::BatchResult batch = data::OpenBatch(doc, {first, second}, true, observe, [&] { return seen == 1; });
+  EXPECT_TRUE(batch.cancelled);
+  EXPECT_FALSE(batch.ranToEnd);
+  EXPECT_EQ(batch.visited, std::vector<std::string>{first});
+  ASSERT_EQ(doc.patterns.size(), 1u);
+  EXPECT_EQ(doc.patterns.begin()->second.path, first);
+}
+
 }  // namespace lumaret::test

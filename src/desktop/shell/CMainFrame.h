@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QMainWindow>
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "data/UserMessages.h"
+#include "session/CTessalyUnitDoc.h"
+
+class QDockWidget;
+class QMenu;
+
+namespace lumaret::desktop {
+
+class AllResultsPane;
+class BatchOpener;
+class CurrentResultsPane;
+class FileListPane;
+class FilePrompts;
+class PlotView;
+
+// The main window: the plot view in the middle, the "File Lists", "Current Results" and
+// "All Results" panes docked around it, the menus and tool bar of every command, and the
+// status bar. Commands whose behaviour is not built yet are shown disabled.
+class CMainFrame : public QMainWindow {
+  Q_OBJECT
+ public:
+  CMainFrame(session::CTessalyUnitDoc& doc, FilePrompts& prompts, data::UserMessages& messages,
+             QWidget* parent = nullptr);
+  ~CMainFrame() override;
+
+  // The action of a command or an indicator toggle by its name ("ID_FILE_OPEN", "ID_XPD0").
+  QAction* Action(std::string_view name) const;
+  // Reads pattern files and folders as one batch, without blocking the window; failures are
+  // shown in one message box at the end. keepGoing reads past a failure.
+  void OpenPaths(const QStringList& paths, bool keepGoing);
+  bool Opening() const;
+
+  // After the displayed files, the results or the view state changed: the view, both
+  // result panes and the check marks follow the document.
+  void RefreshAll();
+
+ signals:
+  void OpenFinished();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildActions();
+  void BuildMenus();
+  void BuildToolBar();
+  void BuildDocks();
+  void BuildStatusBar();
+  void Connect(std::string_view name, void (CMainFrame::*handler)());
+  QDockWidget* AddDock(const QString& title, QWidget* pane, Qt::DockWidgetArea area, std::string_view toggle);
+  void SyncChecks();
+  void RebuildRecentMenu();
+
+  void OnOpen();
+  void OnCartesian();
+  void OnPolar();
+  void OnReferenceLine();
+  void OnNormalise();
+  void OnAssociation(std::string_view name);
+  void OnIndicator(std::size_t indicator);
+  void OnSaveConfiguration();
+  void OnLoadConfiguration();
+  void OnOpenFinished();
+  void OnAbout();
+
+  session::CTessalyUnitDoc& doc_;
+  FilePrompts& prompts_;
+  data::UserMessages& messages_;
+  PlotView* view_ = nullptr;
+  FileListPane* fileList_ = nullptr;
+  CurrentResultsPane* currentResults_ = nullptr;
+  AllResultsPane* allResults_ = nullptr;
+  BatchOpener* opener_ = nullptr;
+  QMenu* recentMenu_ = nullptr;
+  std::map<std::string, QAction*, std::less<>> actions_;
+  QStringList unreadable_;  // folders of the batch in hand that could not be walked
+};
+
+}  // namespace lumaret::desktop

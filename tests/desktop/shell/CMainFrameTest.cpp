@@ -1,0 +1,176 @@
+// The main window on the offscreen platform: opening the sample campaign, a click in
+// "File Lists", the result panes, the association and indicator commands, the file list's
+// context menu.
+#include <QAction>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "data/UserMessages.h"
+#include "desktop/shell/CMainFrame.h"
+#include "desktop/shell/FileListPane.h"
+#include "desktop/shell/Prompts.h"
+#include "session/DisplayedFiles.h"
+#include "session/DocumentSetup.h"
+
+using namespace lumaret;
+
+namespace {
+
+const QString kCampaign = LUMARET_SOURCE_DIR "/samples/1700_2200_ANTX65_20261206_A_B";
+
+// Answers every file dialog with the prepared paths.
+class ScriptedPrompts : public desktop::FilePrompts {
+ public:
+  QStringList files;
+  QString file;
+  QStringList OpenFiles(QWidget*, const QString&, const QString& filter) override {
+    lastFilter = filter;
+    return files;
+  }
+  QString OpenFile(QWidget*, const QString&, const QString& filter) override {
+    lastFilter = filter;
+    return file;
+  }
+  QString SaveFile(QWidget*, const QString&, const QString& filter) override {
+    lastFilter = filter;
+    return file;
+  }
+  QString ExistingFolder(QWidget*, const QString&) override { return {}; }
+  QString lastFilter;
+};
+
+}  // namespace
+
+class CMainFrameTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+  void init() {
+    work = std::make_unique<QTemporaryDir>();
+    messages = std::make_unique<data::RecordingMessages>();
+    doc = std::make_unique<session::CTessalyUnitDoc>(*messages);
+    session::DocumentFolders folders;
+    folders.programFolder = LUMARET_SOURCE_DIR "/";
+    folders.workingFolder = desktop::FromQt(work->path()) + "/";
+    session::InitialiseDocument(*doc, folders);
+    session::LoadViewState(*doc);
+    frame = std::make_unique<desktop::CMainFrame>(*doc, prompts, *messages);
+    files = frame->findChild<desktop::FileListPane*>("CDlgFileList");
+    QVERIFY(files);
+  }
+
+  void cleanup() {
+    frame.reset();
+    doc.reset();
+  }
+
+  void openingFillsTheListAndAClickShowsTheFileWithItsPartner() {
+    OpenCampaign();
+    QCOMPARE(files->rowCount(), static_cast<int>(doc->patterns.size()));
+    QVERIFY(files->rowCount() > 10);
+    QVERIFY(messages->shown.empty());
+
+    const int row = RowOf("P1_p45_h_co_4_0_1940.cm");
+    QVERIFY(row >= 0);
+    ClickRow(row);
+    // Polar association (on by default) adds the cross-polar partner and selects its row.
+    QCOMPARE(session::DisplayedFiles(*doc).size(), std::size_t{2});
+    QVERIFY(files->item(RowOf("P1_p45_h_cr_4_0_1940.cm"), 0)->isSelected());
+    auto* current = frame->findChild<QListWidget*>("CDlgResult");
+    auto* all = frame->findChild<QTableWidget*>("CDlgReport");
+    QVERIFY(current->count() > 5);
+    QCOMPARE(all->columnCount(), 2);
+    QVERIFY(all->item(0, 0)->text().startsWith("File Name : "));
+  }
+
+  void associationAndIndicatorCommandsChangeWhatIsShown() {
+    OpenCampaign();
+    auto* current = frame->findChild<QListWidget*>("CDlgResult");
+    frame->Action("ID_NO_REL")->trigger();
+    QVERIFY(!frame->Action("ID_REL_M_C")->isChecked());
+    ClickRow(RowOf("P1_p45_h_co_4_0_1940.cm"));
+    QCOMPARE(session::DisplayedFiles(*doc).size(), std::size_t{1});
+
+    const int lines = current->count();
+    QAction* hbw = frame->Action("ID_HBW3DB");
+    QVERIFY(hbw && hbw->isChecked() == doc->indicators.IsSet(analysis::Indicator::HBW3dB));
+    hbw->trigger();
+    QCOMPARE(current->count(), lines + (hbw->isChecked() ? 1 : -1));
+    QCOMPARE(doc->indicators.IsSet(analysis::Indicator::HBW3dB), hbw->isChecked());
+
+    frame->Action("ID_UNITARY")->trigger();
+    QVERIFY(session::IsNormalised(*doc));
+    QCOMPARE(frame->Action("ID_3DB_REFERENCE_LINE")->shortcut(), QKeySequence(Qt::Key_F2));
+  }
+
+  void deleteRemovesTheSelectedFilesFromTheSet() {
+    OpenCampaign();
+    const int before = files->rowCount();
+    ClickRow(RowOf("P1_p45_h_co_4_0_1940.cm"));
+    files->DeleteSelected();  // the file and its selected partner row
+    QCOMPARE(files->rowCount(), before - 2);
+    QCOMPARE(static_cast<int>(doc->patterns.size()), before - 2);
+    QVERIFY(session::DisplayedFiles(*doc).empty());
+  }
+
+  void everyCommandWithoutItsBehaviourYetIsDisabledNotDead() {
+    for (const char* name : {"ID_FILE_OPEN", "ID_CARTESIAN", "ID_NO_REL", "ID_SAVE_CONFIG", "ID_APP_ABOUT"})
+      QVERIFY2(frame->Action(name)->isEnabled(), name);
+    QVERIFY(!frame->Action("ID_ZOOM_IN")->isEnabled());
+    QVERIFY(frame->findChild<QObject*>("CAP"));
+  }
+
+  void aBrokenFileIsNamedAndTheRestIsKept() {
+    QTemporaryDir campaign;
+    const QString folder = campaign.path() + "/1700_2200_ANTX65_20261206_A_B";
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(QFile::copy(kCampaign + "/P1_p45_h_co_4_0_1940.cm", folder + "/P1_p45_h_co_4_0_1940.cm"));
+    QFile broken(folder + "/P1_p45_h_cr_4_0_1940.msi");
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("NAME x\nFREQUENCY abc\nHORIZONTAL 2\n0 1\n");
+    broken.close();
+    QSignalSpy finished(frame.get(), &desktop::CMainFrame::OpenFinished);
+    frame->OpenPaths({folder}, true);
+    QVERIFY(finished.wait(20000));
+    QCOMPARE(files->rowCount(), 1);
+    QCOMPARE(messages->shown.size(), std::size_t{1});
+    QVERIFY(messages->shown[0].text.find("P1_p45_h_cr_4_0_1940.msi") != std::string::npos);
+  }
+
+ private:
+  void OpenCampaign() {
+    prompts.files = {kCampaign};
+    QSignalSpy finished(frame.get(), &desktop::CMainFrame::OpenFinished);
+    frame->Action("ID_FILE_OPEN")->trigger();
+    QVERIFY(finished.wait(20000));
+    QVERIFY(prompts.lastFilter.contains("*.cm *.CM"));
+  }
+
+  int RowOf(const QString& fileName) {
+    for (int row = 0; row < files->rowCount(); ++row)
+      if (files->item(row, 0)->text() == fileName) return row;
+    return -1;
+  }
+
+  void ClickRow(int row) {
+    files->clearSelection();
+    files->selectRow(row);
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(files->item(row, 0)).center());
+  }
+
+  std::unique_ptr<QTemporaryDir> work;
+  ScriptedPrompts prompts;
+  std::unique_ptr<data::RecordingMessages> messages;
+  std::unique_ptr<session::CTessalyUnitDoc> doc;
+  std::unique_ptr<desktop::CMainFrame> frame;
+  desktop::FileListPane* files = nullptr;
+};
+
+QTEST_MAIN(CMainFrameTest)
+#include "CMainFrameTest.moc"
