@@ -81,6 +81,8 @@ void CMainFrame::BuildActions() {
     if (!command.shortcut.empty()) action->setShortcut(QKeySequence(QtText(command.shortcut)));
     if (!command.icon.empty()) action->setIcon(render::CommandIcon(QtText(command.icon)));
     action->setCheckable(command.checkable);
+    // A check mark reads better in a menu than a framed icon; the tool bar keeps the icon.
+    if (command.checkable) action->setIconVisibleInMenu(false);
     // Everything starts disabled; Connect enables the commands that work.
     action->setEnabled(false);
     actions_.emplace(std::string(command.name), action);
@@ -132,14 +134,20 @@ void CMainFrame::BuildMenus() {
         QMenu* markers = menu->addMenu("Markers");
         for (std::string_view name : MarkerCommands()) markers->addAction(Action(name));
       } else if (entry == kIndicatorsSubmenu) {
+        // One submenu per indicator section, so that no menu is taller than a small screen.
         QMenu* indicators = menu->addMenu("Indicators");
-        std::string_view section;
+        QMenu* section = nullptr;
+        std::string_view sectionName;
         for (const analysis::IndicatorRow& row : analysis::IndicatorTable()) {
           QAction* action = Action(row.menuKey);
           if (action == nullptr || row.indicator == analysis::Indicator::Unitary) continue;
-          if (!section.empty() && row.iniSection != section) indicators->addSeparator();
-          section = row.iniSection;
-          indicators->addAction(action);
+          if (section == nullptr || row.iniSection != sectionName) {
+            sectionName = row.iniSection;
+            section = indicators->addMenu(sectionName == "VParameter"   ? "Vertical"
+                                          : sectionName == "HParameter" ? "Horizontal"
+                                                                        : "Radiation");
+          }
+          section->addAction(action);
         }
       } else if (entry == kRecentSubmenu) {
         recentMenu_ = menu->addMenu("Recent Open Files");

@@ -50,7 +50,10 @@ void AllResultsPane::Refresh() {
   for (int row = 0; row < grid.RowCount(); ++row) {
     for (int column = 0; column < grid.ColumnCount(); ++column) {
       const std::string& text = grid.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
-      if (!text.empty()) setItem(row, column, new QTableWidgetItem(ToQt(text)));
+      if (text.empty()) continue;
+      auto* cell = new QTableWidgetItem(ToQt(text));
+      cell->setToolTip(cell->text());  // the columns are narrow; the full text on hover
+      setItem(row, column, cell);
     }
   }
 }
