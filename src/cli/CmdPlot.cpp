@@ -60,7 +60,7 @@ int RunPlot(const std::vector<std::string>& args) {
   if (parser.Has("--normalised")) session::SetNormalised(doc, true);
   doc.view.referenceLine = parser.Has("--reference-line");
   std::vector<std::string> displayed;
-  for (const std::string& path : ExpandPatternPaths(parser.Positionals()).files) {
+  for (const std::string& path : batch.visited) {
     const std::string key = data::ToKey(path);
     if (doc.Find(key) && std::find(displayed.begin(), displayed.end(), key) == displayed.end()) displayed.push_back(key);
   }
