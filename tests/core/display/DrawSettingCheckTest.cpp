@@ -30,14 +30,3 @@ TEST(DrawSettingCheck, RefusesEachKindOfBadEntry) {
     EXPECT_EQ(ParseDrawSetting(texts).message, c.message) << c.id << "=" << c.text;
   }
 }
-
-TEST(DrawSettingCheck, ParsedValuesLandInTheirFields) {
-  DrawSettingTexts texts = DrawSettingToTexts(DrawSetting{});
-  texts["IDC_EDIT_PMEND"] = "-40";
-  texts["IDC_EDIT_RXSCALEDISTANCE"] = "45";
-  const ParsedDrawSetting parsed = ParseDrawSetting(texts);
-  EXPECT_EQ(parsed.message, "");
-  EXPECT_EQ(parsed.setting.pmEnd, -40);
-  EXPECT_EQ(parsed.setting.rxScaleDistance, 45);
-  EXPECT_EQ(parsed.setting.rmEnd, -30);
-}
