@@ -7,33 +7,14 @@ namespace lumaret::display {
 
 namespace {
 
-struct DrawSettingKey {
-  const char* key;
-  int DrawSetting::*field;
-};
-
-constexpr DrawSettingKey kKeys[] = {
-    {"IDC_EDIT_PMSTART", &DrawSetting::pmStart},
-    {"IDC_EDIT_PMEND", &DrawSetting::pmEnd},
-    {"IDC_EDIT_PMLINEDISTANCE", &DrawSetting::pmLineDistance},
-    {"IDC_EDIT_PMSCALEDISTANCE", &DrawSetting::pmScaleDistance},
-    {"IDC_EDIT_PXLINEDISTANCE", &DrawSetting::pxLineDistance},
-    {"IDC_EDIT_PXSCALEDISTANCE", &DrawSetting::pxScaleDistance},
-    {"IDC_EDIT_RMSTART", &DrawSetting::rmStart},
-    {"IDC_EDIT_RMEND", &DrawSetting::rmEnd},
-    {"IDC_EDIT_RMLINEDISTANCE", &DrawSetting::rmLineDistance},
-    {"IDC_EDIT_RMSCALEDISTANCE", &DrawSetting::rmScaleDistance},
-    {"IDC_EDIT_RXLINEDISTANCE", &DrawSetting::rxLineDistance},
-    {"IDC_EDIT_RXSCALEDISTANCE", &DrawSetting::rxScaleDistance},
-};
-
 constexpr const char* kModeKey = "IDC_LIST1";
 
 }  // namespace
 
 DrawSetting ReadDrawSetting(const data::CSettingsStore& store) {
   DrawSetting setting;
-  for (const auto& k : kKeys) setting.*k.field = std::atoi(store.Read(k.key, kDrawSetupSection).c_str());
+  for (const auto& k : kDrawSettingFields)
+    setting.*k.field = std::atoi(store.Read(k.controlId, kDrawSetupSection).c_str());
   return setting;
 }
 
@@ -43,7 +24,8 @@ CoordinateMode ReadCoordinateMode(const data::CSettingsStore& store) {
 }
 
 void WriteDrawSetting(data::CSettingsStore& store, const DrawSetting& setting) {
-  for (const auto& k : kKeys) store.Write(std::to_string(setting.*k.field), k.key, kDrawSetupSection);
+  for (const auto& k : kDrawSettingFields)
+    store.Write(std::to_string(setting.*k.field), k.controlId, kDrawSetupSection);
 }
 
 void WriteCoordinateMode(data::CSettingsStore& store, CoordinateMode mode) {
