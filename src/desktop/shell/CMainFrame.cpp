@@ -17,6 +17,9 @@
 #include "analysis/IndicatorTable.h"
 #include "data/FileDialogFilter.h"
 #include "data/PatternPaths.h"
+#include "desktop/dialogs/CDlgColorSetup.h"
+#include "desktop/dialogs/CDlgDrawSetup.h"
+#include "desktop/dialogs/CDlgParameterList.h"
 #include "desktop/shell/BatchOpener.h"
 #include "desktop/shell/Commands.h"
 #include "desktop/shell/FileListPane.h"
@@ -108,6 +111,10 @@ void CMainFrame::BuildActions() {
   Connect("ID_SAVE_CONFIG", &CMainFrame::OnSaveConfiguration);
   Connect("ID_LOAD_CONFIG", &CMainFrame::OnLoadConfiguration);
   Connect("ID_APP_ABOUT", &CMainFrame::OnAbout);
+  Connect("ID_HORIZONTAL_LIST", &CMainFrame::OnHorizontalList);
+  Connect("ID_VERTICAL_LIST", &CMainFrame::OnVerticalList);
+  Connect("ID_DRAW_SETTING", &CMainFrame::OnDrawSetting);
+  Connect("ID_COLOR_SETTING", &CMainFrame::OnColourSetting);
   for (const char* name : {"ID_NO_REL", "ID_REL_M_C", "ID_REL_V_H", "ID_REL_P45_N45"}) {
     QAction* action = Action(name);
     action->setEnabled(true);
@@ -354,6 +361,42 @@ void CMainFrame::OnLoadConfiguration() {
       prompts_.OpenFile(this, "Load Configuration", ToQt(data::FileDialogFilter(display::kConfigFileFilter)));
   if (path.isEmpty()) return;
   display::LoadConfiguration(doc_, doc_.view.switches, FromQt(path));
+  RefreshAll();
+}
+
+void CMainFrame::OnHorizontalList() {
+  CDlgSetH dialog(doc_.indicators, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  analysis::SetIndicators(doc_, dialog.Flags());
+  RefreshAll();
+}
+
+void CMainFrame::OnVerticalList() {
+  CDlgSetV dialog(doc_.indicators, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  analysis::SetIndicators(doc_, dialog.Flags());
+  RefreshAll();
+}
+
+// Settings
+
+void CMainFrame::OnDrawSetting() {
+  CDlgDrawSetup dialog(doc_.view.draw, doc_.view.mode, messages_, this);
+  // The defaults button stores its values at once, whatever the dialog's end.
+  connect(&dialog, &CDlgDrawSetup::DefaultsApplied, this, [this](const display::DrawSetting& defaults) {
+    session::SetDrawSetting(doc_, defaults);
+    RefreshAll();
+  });
+  if (dialog.exec() != QDialog::Accepted) return;
+  session::SetDrawSetting(doc_, dialog.Setting());
+  RefreshAll();
+}
+
+void CMainFrame::OnColourSetting() {
+  CDlgColorSetup dialog(doc_.view.colours, messages_, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  if (!session::SetColours(doc_, dialog.Colours()))
+    messages_.Show(session::ColourFilePath(doc_) + " could not be written; the colours are used until the program ends.");
   RefreshAll();
 }
 

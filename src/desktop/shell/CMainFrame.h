@@ -67,6 +67,10 @@ class CMainFrame : public QMainWindow {
   void OnIndicator(std::size_t indicator);
   void OnSaveConfiguration();
   void OnLoadConfiguration();
+  void OnHorizontalList();
+  void OnVerticalList();
+  void OnDrawSetting();
+  void OnColourSetting();
   void OnOpenFinished();
   void OnAbout();
 
