@@ -406,12 +406,13 @@ void CMainFrame::OnAbout() {
   const QString text =
       QString("<h3>Lumaret %1</h3>"
               "<p>Analysis of measured radiation patterns of base-station panel antennas.</p>"
-              "<p>Libraries: Qt %2 (LGPL 3), tinyxml2 %3.%4.%5 (zlib licence), SimpleIni (MIT licence).</p>"
+              "<p>Libraries: Qt %2 (LGPL 3), tinyxml2 %3.%4.%5 (zlib licence), SimpleIni %6 (MIT licence).</p>"
               "<p>Copyright the Lumaret developers. All rights reserved.</p>")
           .arg(LUMARET_VERSION, qVersion())
           .arg(TINYXML2_MAJOR_VERSION)
           .arg(TINYXML2_MINOR_VERSION)
-          .arg(TINYXML2_PATCH_VERSION);
+          .arg(TINYXML2_PATCH_VERSION)
+          .arg(LUMARET_SIMPLEINI_VERSION);
   QMessageBox box(QMessageBox::NoIcon, "About Lumaret", text, QMessageBox::Ok, this);
   box.setObjectName("About");
   box.setIconPixmap(windowIcon().pixmap(64, 64));

@@ -3,6 +3,7 @@
 // context menu.
 #include <QAction>
 #include <QListWidget>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -124,6 +125,17 @@ class CMainFrameTest : public QObject {
       QVERIFY2(frame->Action(name)->isEnabled(), name);
     QVERIFY(!frame->Action("ID_ZOOM_IN")->isEnabled());
     QVERIFY(frame->findChild<QObject*>("CAP"));
+  }
+
+  void closingAsksAndKeepsTheWindowOnNo() {
+    OpenCampaign();
+    QVERIFY(frame->findChild<QMenu*>("Recent Open Files")->actions().first()->text().endsWith(kCampaign));
+    frame->show();
+    messages->answer = false;
+    QVERIFY(!frame->close());
+    QCOMPARE(messages->asked.back().text, std::string("Do you want to quit?"));
+    messages->answer = true;
+    QVERIFY(frame->close());
   }
 
   void aBrokenFileIsNamedAndTheRestIsKept() {
