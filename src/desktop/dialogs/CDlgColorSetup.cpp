@@ -10,6 +10,7 @@
 #include "desktop/dialogs/ColourSwatch.h"
 #include "desktop/shell/Prompts.h"
 #include "display/ColourRows.h"
+#include "desktop/dialogs/DialogButtons.h"
 
 namespace lumaret::desktop {
 
@@ -48,11 +49,7 @@ CDlgColorSetup::CDlgColorSetup(const display::ColourSettings& colours, data::Use
   top->addWidget(rows_, 1);
   top->addLayout(side);
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setObjectName("IDOK");
-  buttons->button(QDialogButtonBox::Cancel)->setObjectName("IDCANCEL");
-  connect(buttons, &QDialogButtonBox::accepted, this, &CDlgColorSetup::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &CDlgColorSetup::reject);
+  QDialogButtonBox* buttons = OkCancelButtons(this);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);

@@ -13,6 +13,7 @@
 
 #include "desktop/shell/Prompts.h"
 #include "display/DrawSettingCheck.h"
+#include "desktop/dialogs/DialogButtons.h"
 
 namespace lumaret::desktop {
 
@@ -51,13 +52,9 @@ CDlgDrawSetup::CDlgDrawSetup(const display::DrawSetting& current, display::Coord
   top->addLayout(listColumn);
   top->addWidget(pages_, 1);
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setObjectName("IDOK");
-  buttons->button(QDialogButtonBox::Cancel)->setObjectName("IDCANCEL");
+  QDialogButtonBox* buttons = OkCancelButtons(this);
   auto* defaults = buttons->addButton("Default", QDialogButtonBox::ResetRole);
   defaults->setObjectName("IDC_BUTTON_DEFAULT");
-  connect(buttons, &QDialogButtonBox::accepted, this, &CDlgDrawSetup::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &CDlgDrawSetup::reject);
   connect(defaults, &QPushButton::clicked, this, &CDlgDrawSetup::ApplyDefaults);
 
   auto* layout = new QVBoxLayout(this);

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "desktop/dialogs/DialogButtons.h"
+
 namespace lumaret::desktop {
 
 namespace {
@@ -34,11 +36,7 @@ CDlgParameterList::CDlgParameterList(display::ParameterList which, const analysi
   layout->addWidget(
       MakeGroup("IDC_GROUP_CROSS_POLARIZATION", display::kCrossPolarizationTitle, groups.crossPolarization));
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setObjectName("IDOK");
-  buttons->button(QDialogButtonBox::Cancel)->setObjectName("IDCANCEL");
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  QDialogButtonBox* buttons = OkCancelButtons(this);
   layout->addWidget(buttons);
 }
 

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "desktop/shell/Prompts.h"
+#include "desktop/dialogs/DialogButtons.h"
 
 namespace lumaret::desktop {
 
@@ -89,11 +90,7 @@ CDlgPatternFilesInfo::CDlgPatternFilesInfo(const data::PatternInformation& curre
   form->addRow("Gain Unit:", gainUnit_);
   form->addRow("Tilt adjustment method:", tiltMethod_);
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setObjectName("IDOK");
-  buttons->button(QDialogButtonBox::Cancel)->setObjectName("IDCANCEL");
-  connect(buttons, &QDialogButtonBox::accepted, this, &CDlgPatternFilesInfo::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  QDialogButtonBox* buttons = OkCancelButtons(this);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
