@@ -125,6 +125,12 @@ void CMainFrame::BuildActions() {
   coordinates->addAction(Action("ID_POLAR"));
 }
 
+void CMainFrame::EnableCommand(std::string_view name, std::function<void()> handler) {
+  QAction* action = Action(name);
+  action->setEnabled(true);
+  connect(action, &QAction::triggered, this, std::move(handler));
+}
+
 void CMainFrame::Connect(std::string_view name, void (CMainFrame::*handler)()) {
   QAction* action = Action(name);
   action->setEnabled(true);

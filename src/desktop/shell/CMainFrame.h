@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -40,6 +41,14 @@ class CMainFrame : public QMainWindow {
   // After the displayed files, the results or the view state changed: the view, both
   // result panes and the check marks follow the document.
   void RefreshAll();
+
+  // For the command groups that live in files of their own (see InstallCommands): the
+  // command's action is enabled and runs the handler.
+  void EnableCommand(std::string_view name, std::function<void()> handler);
+  session::CTessalyUnitDoc& Doc() { return doc_; }
+  FilePrompts& Prompts() { return prompts_; }
+  data::UserMessages& Messages() { return messages_; }
+  PlotView* View() { return view_; }
 
  signals:
   void OpenFinished();
