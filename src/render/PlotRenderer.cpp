@@ -6,6 +6,7 @@
 #include <QPen>
 #include <QPolygonF>
 #include <QTransform>
+#include <algorithm>
 #include <cmath>
 
 namespace lumaret::render {
@@ -146,6 +147,15 @@ QImage RenderPlotImage(QSize size, const PlotPicture& picture) {
   DrawGrid(painter, size, picture);
   DrawCurves(painter, picture);
   return image;
+}
+
+void PaintPlotOnPage(QPainter& painter, const QRectF& page, const PlotPicture& picture, int resolution) {
+  if (page.width() <= 0 || page.height() <= 0 || resolution <= 0) return;
+  const double scale = resolution / std::max(page.width(), page.height());
+  const QSize size(std::max(1, static_cast<int>(page.width() * scale)), std::max(1, static_cast<int>(page.height() * scale)));
+  PlotPicture unzoomed = picture;
+  unzoomed.mapping = display::ScreenMapping(picture.state, size.width(), size.height());
+  painter.drawImage(page, RenderPlotImage(size, unzoomed));
 }
 
 }  // namespace lumaret::render

@@ -55,4 +55,9 @@ class PlotRenderer {
 // Renders the picture into a new image of the given size (white ground).
 QImage RenderPlotImage(QSize size, const PlotPicture& picture);
 
+// Draws the picture on a printed page: rendered unzoomed at a size of the page's aspect
+// whose longer side is `resolution` pixels, then scaled into the page rectangle, so the
+// fonts and pens keep their proportions on any printer.
+void PaintPlotOnPage(QPainter& painter, const QRectF& page, const PlotPicture& picture, int resolution = 1600);
+
 }  // namespace lumaret::render

@@ -7,6 +7,7 @@
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QToolBar>
 #include <tinyxml2.h>
@@ -24,10 +25,14 @@
 #include "desktop/shell/Commands.h"
 #include "desktop/shell/FileListPane.h"
 #include "desktop/shell/LockKeyPanes.h"
+#include "desktop/shell/PrintCommands.h"
 #include "desktop/shell/Prompts.h"
 #include "desktop/shell/RecentFiles.h"
 #include "desktop/shell/ResultPanes.h"
+#include "desktop/shell/ViewCommands.h"
 #include "desktop/view/PlotView.h"
+#include "desktop/view/TrendChartView.h"
+#include "display/DirectivityTrend.h"
 #include "display/DisplayConfig.h"
 #include "display/ResultLines.h"
 #include "render/CommandIcons.h"
@@ -56,8 +61,12 @@ CMainFrame::CMainFrame(session::CTessalyUnitDoc& doc, FilePrompts& prompts, data
   setObjectName("CMainFrame");
   setWindowTitle("Lumaret ");
   setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
-  view_ = new PlotView(doc_, this);
-  setCentralWidget(view_);
+  centre_ = new QStackedWidget(this);
+  view_ = new PlotView(doc_, centre_);
+  trendChart_ = new TrendChartView(centre_);
+  centre_->addWidget(view_);
+  centre_->addWidget(trendChart_);
+  setCentralWidget(centre_);
   opener_ = new BatchOpener(doc_, this);
   connect(opener_, &BatchOpener::Finished, this, &CMainFrame::OnOpenFinished);
   BuildActions();
@@ -65,11 +74,25 @@ CMainFrame::CMainFrame(session::CTessalyUnitDoc& doc, FilePrompts& prompts, data
   BuildMenus();
   BuildToolBar();
   BuildStatusBar();
+  InstallViewCommands(*this);
+  InstallPrintCommands(*this);
+  connect(view_, &PlotView::MarkChanged, this, [this] { currentResults_->Refresh(view_->MarkInformation()); });
+  connect(view_, &PlotView::PatternDragged, this, &CMainFrame::RefreshAll);
   SyncChecks();
   RefreshAll();
 }
 
 CMainFrame::~CMainFrame() = default;
+
+QWidget* CMainFrame::CentralPicture() { return centre_->currentWidget(); }
+bool CMainFrame::TrendChartShown() const { return centre_->currentWidget() == trendChart_; }
+void CMainFrame::ShowPlot() { centre_->setCurrentWidget(view_); }
+
+void CMainFrame::ShowTrendChart() {
+  analysis::AnalyseAllLoadedFiles(doc_);
+  trendChart_->Show(display::DirectivityTrendSeries(doc_));
+  centre_->setCurrentWidget(trendChart_);
+}
 
 QAction* CMainFrame::Action(std::string_view name) const {
   const auto it = actions_.find(name);
@@ -214,6 +237,8 @@ void CMainFrame::BuildDocks() {
   QDockWidget* all = AddDock("All Results", allResults_, Qt::BottomDockWidgetArea, "ID_VIEW_ALLREPORTS");
   resizeDocks({files, current}, {360, 230}, Qt::Horizontal);
   resizeDocks({all}, {260}, Qt::Vertical);
+  // The trend chart gives way to the plot when the displayed files change.
+  connect(fileList_, &FileListPane::DisplayedFilesChanged, this, &CMainFrame::ShowPlot);
   connect(fileList_, &FileListPane::DisplayedFilesChanged, this, &CMainFrame::RefreshAll);
   connect(fileList_, &FileListPane::FilesRemoved, this, &CMainFrame::RefreshAll);
 }
@@ -254,7 +279,7 @@ void CMainFrame::RefreshAll() {
   analysis::AnalyseSelection(doc_);
   display::ApplyRadiationRule(doc_, displayed);
   view_->Refresh();
-  currentResults_->Refresh(std::string{});
+  currentResults_->Refresh(view_->MarkInformation());
   allResults_->Refresh();
   SyncChecks();
   statusBar()->showMessage(kReady);
@@ -319,11 +344,13 @@ void CMainFrame::RebuildRecentMenu() {
 // Coordinates and view
 
 void CMainFrame::OnCartesian() {
+  view_->ResetView();  // a zoom does not carry over to the other coordinate system
   session::SetCoordinateMode(doc_, display::CoordinateMode::Cartesian);
   RefreshAll();
 }
 
 void CMainFrame::OnPolar() {
+  view_->ResetView();
   session::SetCoordinateMode(doc_, display::CoordinateMode::Polar);
   RefreshAll();
 }
@@ -394,6 +421,7 @@ void CMainFrame::OnDrawSetting() {
     RefreshAll();
   });
   if (dialog.exec() != QDialog::Accepted) return;
+  view_->ResetView();  // new scales end a zoom
   session::SetDrawSetting(doc_, dialog.Setting());
   RefreshAll();
 }

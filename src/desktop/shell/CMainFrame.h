@@ -10,6 +10,7 @@
 #include "session/CTessalyUnitDoc.h"
 
 class QDockWidget;
+class QStackedWidget;
 class QMenu;
 
 namespace lumaret::desktop {
@@ -20,6 +21,7 @@ class CurrentResultsPane;
 class FileListPane;
 class FilePrompts;
 class PlotView;
+class TrendChartView;
 
 // The main window: the plot view in the middle, the "File Lists", "Current Results" and
 // "All Results" panes docked around it, the menus and tool bar of every command, and the
@@ -49,6 +51,12 @@ class CMainFrame : public QMainWindow {
   FilePrompts& Prompts() { return prompts_; }
   data::UserMessages& Messages() { return messages_; }
   PlotView* View() { return view_; }
+  // What the middle of the window shows now: the plot view or the directivity trend chart.
+  QWidget* CentralPicture();
+  // The trend chart in place of the plot, with the series of the loaded files; and back.
+  void ShowTrendChart();
+  void ShowPlot();
+  bool TrendChartShown() const;
 
  signals:
   void OpenFinished();
@@ -87,6 +95,8 @@ class CMainFrame : public QMainWindow {
   FilePrompts& prompts_;
   data::UserMessages& messages_;
   PlotView* view_ = nullptr;
+  TrendChartView* trendChart_ = nullptr;
+  QStackedWidget* centre_ = nullptr;
   FileListPane* fileList_ = nullptr;
   CurrentResultsPane* currentResults_ = nullptr;
   AllResultsPane* allResults_ = nullptr;

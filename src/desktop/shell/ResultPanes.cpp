@@ -16,9 +16,18 @@ CurrentResultsPane::CurrentResultsPane(session::CTessalyUnitDoc& doc, QWidget* p
 }
 
 void CurrentResultsPane::Refresh(const std::string& markInformation) {
-  clear();
-  for (const std::string& line : display::CurrentResults(doc_, session::DisplayedFiles(doc_), markInformation))
-    addItem(ToQt(line));
+  // Rows are reused: a mouse move changes the mark line only, and the list keeps its
+  // scroll position.
+  const std::vector<std::string> lines = display::CurrentResults(doc_, session::DisplayedFiles(doc_), markInformation);
+  while (count() > static_cast<int>(lines.size())) delete takeItem(count() - 1);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const QString text = ToQt(lines[i]);
+    if (static_cast<int>(i) < count()) {
+      if (item(static_cast<int>(i))->text() != text) item(static_cast<int>(i))->setText(text);
+    } else {
+      addItem(text);
+    }
+  }
 }
 
 AllResultsPane::AllResultsPane(session::CTessalyUnitDoc& doc, QWidget* parent) : QTableWidget(parent), doc_(doc) {
