@@ -43,8 +43,11 @@ QFont PlotFont(int pixelHeight) {
 QPointF Device(const QTransform& toDevice, display::LogicalPoint p) { return toDevice.map(QPointF(p.x, p.y)); }
 
 // A label that would run past the right or bottom edge of the picture (a wider fallback
-// font than the one the offsets were made for) is moved back inside it.
+// font than the one the offsets were made for) is moved back inside it. A label whose
+// anchor lies outside the picture (a zoom moved it away) stays where it is, out of sight,
+// instead of being piled up at the edge.
 QPointF KeptInside(QPointF at, const QSizeF& text, QSize area) {
+  if (at.x() < 0 || at.y() < 0 || at.x() >= area.width() || at.y() >= area.height()) return at;
   at.setX(std::max(0.0, std::min(at.x(), area.width() - 2.0 - text.width())));
   at.setY(std::max(0.0, std::min(at.y(), area.height() - 1.0 - text.height())));
   return at;

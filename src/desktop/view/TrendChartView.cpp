@@ -49,6 +49,8 @@ void TrendChartView::Show(const std::vector<display::TrendSeries>& series) {
   const double padY = std::max((maxY - minY) * 0.1, 0.2);
   band->setRange(minX - padX, maxX + padX);
   directivity->setRange(minY - padY, maxY + padY);
+  band->applyNiceNumbers();
+  directivity->applyNiceNumbers();
   QChart* old = this->chart();
   setChart(chart);
   delete old;
