@@ -118,6 +118,7 @@ void DrawCurves(QPainter& painter, const PlotPicture& picture) {
     QPen pen(ToQColor(curve.colour));
     pen.setCosmetic(true);
     pen.setWidthF(1.0);
+    if (curve.dotted) pen.setStyle(Qt::DotLine);
     painter.setPen(pen);
     painter.drawPolyline(line);  // open: no segment back to the first sample
   }

@@ -9,18 +9,23 @@ namespace {
 // The vertical cut of a combined file points its 0 degrees to the right on polar axes.
 constexpr float kCombinedVerticalTurn = 90.0f;
 
-PlotCurve MapCut(const PlotState& state, const data::PatternFile& file, std::size_t first, std::size_t last,
-                 float angleTurn, float offset) {
+PlotCurve MapPoints(const PlotState& state, const std::string& key, const data::PointSequence& points,
+                    std::size_t first, std::size_t last, float angleTurn, float offset) {
   PlotCurve curve;
-  curve.key = file.key;
+  curve.key = key;
   curve.points.reserve(last - first);
   const bool polar = state.mode == CoordinateMode::Polar;
   for (std::size_t i = first; i < last; ++i) {
-    const data::PatternPoint& p = file.points[i];
+    const data::PatternPoint& p = points[i];
     curve.points.push_back(polar ? PolarPoint(state, p.fDeg + angleTurn, p.fMag, offset)
                                  : CartesianPoint(state, p.fDeg, p.fMag, offset));
   }
   return curve;
+}
+
+PlotCurve MapCut(const PlotState& state, const data::PatternFile& file, std::size_t first, std::size_t last,
+                 float angleTurn, float offset) {
+  return MapPoints(state, file.key, file.points, first, last, angleTurn, offset);
 }
 
 float Offset(const analysis::AnalysisDocument& doc, const PlotState& state, const data::PatternFile& file,
@@ -49,8 +54,17 @@ std::vector<PlotCurve> BuildPlotCurves(const analysis::AnalysisDocument& doc, co
       continue;
     }
     const CutPlane plane = data::IsHorizontalCut(file->kind) ? CutPlane::Horizontal : CutPlane::Vertical;
-    curves.push_back(MapCut(state, *file, 0, file->points.size(), 0.0f, Offset(doc, state, *file, plane)));
-    curves.back().colour = sequence.Next();
+    const float offset = Offset(doc, state, *file, plane);
+    const Colour colour = sequence.Next();
+    // A rotated selection shows where it came from: the backup, dotted, behind the curve.
+    if (file->switches[2] == 1 && file->secondPoints) {
+      const data::PointSequence& backup = *file->secondPoints;
+      curves.push_back(MapPoints(state, file->key, backup, 0, backup.size(), 0.0f, offset));
+      curves.back().colour = colour;
+      curves.back().dotted = true;
+    }
+    curves.push_back(MapCut(state, *file, 0, file->points.size(), 0.0f, offset));
+    curves.back().colour = colour;
   }
   return curves;
 }

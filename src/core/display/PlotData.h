@@ -15,6 +15,7 @@ struct PlotCurve {
   std::string key;  // the file it shows
   Colour colour = 0;
   bool verticalOfCombined = false;
+  bool dotted = false;  // the rotate-selection backup of its file, drawn behind it
   std::vector<LogicalPoint> points;
 };
 
@@ -23,7 +24,8 @@ struct PlotCurve {
 // position 360, then its vertical cut, turned by 90 degrees on polar axes so that its 0
 // degrees points right). Colours follow the curve colour sequence; in the normalised
 // display each cut is shifted by its maximum (a cross-polar cut by its co-polar partner's).
-// Keys that name no loaded file are passed over.
+// A file whose rotate-selection backup is switched on gets that backup first, dotted, in its
+// colour. Keys that name no loaded file are passed over.
 std::vector<PlotCurve> BuildPlotCurves(const analysis::AnalysisDocument& doc, const std::vector<std::string>& displayed,
                                        const PlotState& state, const ColourSettings& colours);
 

@@ -80,3 +80,17 @@ TEST_F(PlotData, CurvesFollowTheDisplayOrderColoursAndNormalisation) {
   EXPECT_EQ(normalised[1].points[0], (LogicalPoint{0, -4000}));
   EXPECT_EQ(normalised[0].points[0], (LogicalPoint{0, -2000}));
 }
+
+TEST_F(PlotData, ARotatedSelectionShowsItsBackupDottedBehindItInTheSameColour) {
+  data::PatternFile& h = Load("/d/p1_h_co.cm", "h", "co", {{10.0f, -4.0f}});
+  h.secondPoints = data::PointSequence{{0.0f, -4.0f}};
+  const PlotState state = State(CoordinateMode::Polar, false);
+  EXPECT_EQ(BuildPlotCurves(doc, {h.key}, state, colours).size(), 1u) << "backup switched off";
+  h.switches[2] = 1;
+  const auto curves = BuildPlotCurves(doc, {h.key}, state, colours);
+  ASSERT_EQ(curves.size(), 2u);
+  EXPECT_TRUE(curves[0].dotted);
+  EXPECT_FALSE(curves[1].dotted);
+  EXPECT_EQ(curves[0].colour, curves[1].colour);
+  EXPECT_EQ(curves[0].points[0], (LogicalPoint{0, -3600}));
+}
