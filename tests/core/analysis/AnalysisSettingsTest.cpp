@@ -62,19 +62,6 @@ constexpr const char* kSsRange = "Vertical SS parameter is out of range -180~180
 
 }  // namespace
 
-TEST(AnalysisSettings, ShippedStoreLoadsTheInstalledDefaults) {
-  const HPara h{.levelRef = 0, .dirRef = 0, .HBW_XdB = 10, .PX_deg = 60, .NX_deg = 60, .FBR_xdeg = 180,
-                .FBR_tdeg = 30, .Lean_XdB = 3, .THP_mode = 1, .THP_Xdeg = 60, .THP_XdB = {3, 10}, .SPR_mode = 0,
-                .SPR_Xdeg = 60, .SPR_XdB = 10, .SPR_ratio = 0, .selSPR = 0, .XPD_Xdeg = 20, .XPD_XdB = 3};
-  EXPECT_TRUE(LoadHPara(CSettingsStore(kShipped)) == h);
-  // The refinement is off, so its three values are not loaded.
-  const VPara v{.gainCut = {0}, .VBW_XdB = 10, .VXPD_XdB = 3, .manual = "TRUE", .automatic = "FALSE",
-                .ssRanges = {{"-90", "-60"}, {"-60", "-40"}, {"-40", "-20"}, {"-20", "-10"}, {"-10", "-3"},
-                             {"3", "10"}, {"10", "20"}, {"20", "40"}, {"40", "60"}, {"60", "90"}},
-                .FSU_env = 0, .FSD_env = 0, .env_scope = 0, .FSU_envcal = 0};
-  EXPECT_TRUE(LoadVPara(CSettingsStore(kShipped)) == v);
-}
-
 TEST(AnalysisSettings, LoaderConversionRules) {
   HSetupTexts h = ShippedH();
   ApplyEdits(h, {{"IDC_RADIO_MAXLEVEL_BYPOWER", "TRUE"}, {"IDC_RADIO_DIRECTION_BYPOWER", "TRUE"},  // both on
