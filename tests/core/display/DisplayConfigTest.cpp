@@ -5,7 +5,6 @@
 #include <filesystem>
 
 #include "analysis/IndicatorTable.h"
-#include "core/display/FileText.h"
 #include "support/TempDir.h"
 #include "session/CTessalyUnitDoc.h"
 
@@ -15,7 +14,6 @@ using analysis::Indicator;
 using analysis::IndicatorFlags;
 using analysis::kIndicatorCount;
 using analysis::kMenuSection;
-using lumaret::test::FileText;
 using lumaret::test::TempDir;
 
 namespace {
@@ -48,31 +46,6 @@ class DisplayConfig : public ::testing::Test {
 };
 
 }  // namespace
-
-TEST_F(DisplayConfig, SaveThenLoadRestoresEveryFlag) {
-  doc.indicators = Alternating();
-  ASSERT_TRUE(SaveConfiguration(doc, {}, Ini("sel.ini")));
-  doc.indicators.SetAll(true);
-  ASSERT_TRUE(LoadConfiguration(doc, {}, Ini("sel.ini")));
-  EXPECT_TRUE(SameFlags(doc.indicators, Alternating()));
-  ASSERT_EQ(messages.shown.size(), 2u);
-  EXPECT_EQ(messages.shown[0].text, "Save ConfigFile OK!");
-  EXPECT_EQ(messages.shown[1].text, "Load ConfigFile OK!");
-}
-
-TEST_F(DisplayConfig, SavedFileHoldsTheThreeSectionsInTableOrderAsKeyEqualsValue) {
-  IndicatorFlags flags;
-  flags.Set(Indicator::VMaxLevel, true);
-  flags.Set(Indicator::Losses, true);
-  ASSERT_TRUE(WriteConfigurationFile(Ini("sel.ini"), flags));
-  const std::string text = FileText(Ini("sel.ini"));
-  const auto v = text.find("[VParameter]"), h = text.find("[HParameter]"), r = text.find("[RParameter]");
-  ASSERT_NE(r, std::string::npos);
-  EXPECT_LT(v, h);
-  EXPECT_LT(h, r);
-  EXPECT_NE(text.find("cm_isSelVMaxLevel=TRUE\ncm_isSelVBW3dB=FALSE\n"), std::string::npos);
-  EXPECT_NE(text.find("Gain=FALSE\nLosses=TRUE\n"), std::string::npos);
-}
 
 TEST_F(DisplayConfig, MissingKeysAndNonExactTextsClearFlags) {
   struct Case {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "display/Normalisation.h"
+#include "support/LogCapture.h"
+
 #include "session/CTessalyUnitDoc.h"
 
 using namespace lumaret;
@@ -79,4 +82,27 @@ TEST_F(PlotData, CurvesFollowTheDisplayOrderColoursAndNormalisation) {
   const auto normalised = BuildPlotCurves(doc, shown, State(CoordinateMode::Polar, true), colours);
   EXPECT_EQ(normalised[1].points[0], (LogicalPoint{0, -4000}));
   EXPECT_EQ(normalised[0].points[0], (LogicalPoint{0, -2000}));
+}
+
+TEST_F(PlotData, NormalisationShiftsEachCutByItsOwnMaximumAndCrossPolarCutsByTheirPartners) {
+  data::PatternFile& msi = Load("/d/a.msi", "msi", "", {});
+  msi.result.hpeak = {3.0f, -1.5f};
+  msi.result.vmax = {-6.0f, -2.5f};
+  EXPECT_EQ(NormalisationOffset(doc, msi, CutPlane::Horizontal), -1.5f);
+  EXPECT_EQ(NormalisationOffset(doc, msi, CutPlane::Vertical), -2.5f);
+
+  Load("/d/p1_p45_h_co_1.cm", "h", "co", {}).result.hpeak = {3.0f, -0.75f};
+  data::PatternFile& cr = Load("/d/p1_p45_h_cr_1.cm", "h", "cr", {});
+  cr.result.hpeak = {3.0f, -20.0f};
+  EXPECT_EQ(NormalisationOffset(doc, cr, CutPlane::Horizontal), -0.75f);
+
+  // Without its partner a cross-polar cut stays where it is, and the log says why.
+  test::LogCapture log;
+  data::PatternFile& lonely = Load("/d/p2_m45_e_cr_1.cm", "e", "cr", {});
+  lonely.fileName = "p2_m45_e_cr_1.cm";
+  lonely.result.vmax = {-6.0f, -2.5f};
+  EXPECT_EQ(NormalisationOffset(doc, lonely, CutPlane::Vertical), 0.0f);
+  const std::string text = log.Text();
+  EXPECT_NE(text.find("LAST ERROR: "), std::string::npos);
+  EXPECT_NE(text.find("(p2_m45_e_cr_1.cm)"), std::string::npos) << text;
 }
