@@ -20,10 +20,7 @@ class LevelAdjustmentTest : public ::testing::Test {
   void SetUp() override { doc.settings.SetPath((dir.path() / "Config.xml").string()); }
 
   PatternFile& Add(const std::string& fileName, PointSequence points) {
-    PatternFile f = test::SplitCutFile(kFolder, fileName, std::move(points));
-    const std::string key = f.key;
-    doc.patterns[key] = std::move(f);
-    return doc.patterns[key];
+    return test::AddSplitCut(doc.patterns, kFolder, fileName, std::move(points));
   }
   static PointSequence Beam(double peakDb) {
     return test::SampledCut(-179.5, 180.0, 0.5, [peakDb](double a) {

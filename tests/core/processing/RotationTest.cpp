@@ -24,10 +24,7 @@ PointSequence BeamAt(double peak) {
 class RotationTest : public ::testing::Test {
  protected:
   PatternFile& Add(const std::string& fileName, PointSequence points) {
-    PatternFile f = test::SplitCutFile(kFolder, fileName, std::move(points));
-    const std::string key = f.key;
-    doc.patterns[key] = std::move(f);
-    return doc.patterns[key];
+    return test::AddSplitCut(doc.patterns, kFolder, fileName, std::move(points));
   }
   void Select(const std::vector<std::string>& keys) { doc.currentSelection = keys; }
   void Mode(RotationMode mode, float target = 0, float angle = 0) {
