@@ -86,24 +86,6 @@ TEST_F(CrossPolarTest, DiscriminationWindowsIncludeTheirBounds) {
   }
 }
 
-TEST_F(CrossPolarTest, FrontToBackOfTheCrossCutUsesTheWindowsToTheSeam) {
-  // Co beam at 0 with FBR 180 / 30: the windows are [150, 180] and [-180, -150].
-  const LevelFn co = GaussianBeam(0, 65, -35);
-  Load("h", co, [&](double a) {
-    if (a == 155.0) return -20.0 - co(a);   // highest cross level inside the back windows
-    if (a == -100.0) return -5.0 - co(a);   // higher, but outside them
-    return -30.0 - co(a);
-  });
-  RunHorizontal();
-  EXPECT_FLOAT_EQ(Cross().result.fbrXp, 20.0f);
-  // The co-polar reference is computed on and stored in the co-polar record only.
-  EXPECT_EQ(Co().result.hmax.fDeg, 0.0f);
-  EXPECT_EQ(Co().result.hmax.fMag, 0.0f);
-  EXPECT_EQ(Cross().result.hmax, data::PatternPoint{});
-  EXPECT_EQ(Cross().result.hpeak.fDeg, -100.0f);
-  EXPECT_EQ(Cross().result.hpeak.fMag, -5.0f);
-}
-
 TEST_F(CrossPolarTest, TotalFrontToBackNeedsAWindowAcrossTheSeamOrZero) {
   struct Case {
     int fbrXdeg;

@@ -206,15 +206,6 @@ TEST_F(GroupFromGainLevels, GfrDoesNotDependOnWhichFilesWereAnalysedBefore) {
   EXPECT_FLOAT_EQ(File(2).result.gain, 24.5f);
 }
 
-TEST_F(GroupFromGainLevels, OneRunSharesItsGroups) {
-  GainGroups groups(doc_);
-  for (int i : {2, 0, 1}) {
-    RunRadiationStage(doc_, File(i), groups);
-    File(i).result.radDone = 1;
-    EXPECT_NEAR(File(i).result.gfr, 1.5f, 1e-5f) << i;
-  }
-}
-
 TEST_F(GroupFromGainLevels, AnalysedMembersKeepTheirGain) {
   File(2).result.radDone = 1;
   File(2).result.gain = 20.0f;

@@ -172,15 +172,5 @@ TEST_F(AuxiliaryInputs, AfterABatchOnlyFoldersOfFilesWithoutGainAreLoaded) {
   EXPECT_NE(Gains("a/gain level_x.txt"), nullptr);
 }
 
-TEST_F(AuxiliaryInputs, InitialisationLoadsTheConfigurationFoldersEnvelopes) {
-  dir_.Write("program/Config File/1700_2200/V/v-plane.txt", "-10 -20\n0 0\n");
-  session::DocumentFolders folders;
-  folders.programFolder = (dir_.path() / "program").string();
-  folders.workingFolder = (dir_.path() / "work").string();
-  std::filesystem::create_directories(dir_.path() / "work");
-  session::InitialiseDocument(doc_, folders);
-  EXPECT_EQ(doc_.envelopeMap.count(Key("program/Config File/1700_2200/V/v-plane.txt")), 1u);
-}
-
 }  // namespace
 }  // namespace lumaret::data

@@ -80,16 +80,6 @@ TEST_F(PatternReaderTest, ExactDataHeaderVariants) {
   }
 }
 
-TEST_F(PatternReaderTest, ExactDataUnderCombinedExtensionHasNoNameFields) {
-  for (const char* name : {"plain.msi", "plain.PLN"}) {
-    const std::string path = dir.Write(name, ExactText("2", "0 -1\n1 -2\n"));
-    ASSERT_TRUE(Read(path)) << LastMessage();
-    EXPECT_EQ(Record(path).nameFields, (std::array<std::string, 15>{}));
-    EXPECT_FALSE(Record(path).IsCombined());
-    EXPECT_EQ(Record(path).points[1], (data::PatternPoint{1.0f, -2.0f}));
-  }
-}
-
 TEST_F(PatternReaderTest, ExtensionsAreMatchedOnTheirExactSpellings) {
   struct Case {
     const char* name;

@@ -10,7 +10,6 @@
 
 namespace fs = std::filesystem;
 using lumaret::data::CSettingsStore;
-using lumaret::data::PrepareSettingsStore;
 
 TEST(SettingsStore, WriteThenReadRoundTripsAndCreatesMissingElements) {
   lumaret::test::TempDir dir;
@@ -42,22 +41,4 @@ TEST(SettingsStore, BrokenFileIsMovedAsideNeverOverwritten) {
       EXPECT_NE(lumaret::test::FileText(e.path().string()).find("IDC_Y value=\"1\""), std::string::npos);
     }
   EXPECT_EQ(aside, 1);
-}
-
-TEST(SettingsStore, PrepareCopiesShippedDefaultOrReplacesBrokenStore) {
-  lumaret::test::TempDir dir;
-  const std::string shipped = std::string(LUMARET_SOURCE_DIR) + "/Config File/Config.xml";
-  const std::string path = PrepareSettingsStore(dir.path().string(), shipped);
-  CSettingsStore store(path);
-  EXPECT_EQ(store.Read("IDC_EDIT_THP_XDB", "IDD_DIALOG_H_SETUP"), "3,10");
-  EXPECT_EQ(store.Read("ID_UNITARY", "ID_MENU"), "FALSE");
-  EXPECT_EQ(store.Read("IDC_EDIT_72", "IDD_DIALOG_V_SETUP"), "20");
-
-  store.Write("7", "IDC_EDIT_HBWXdB", "IDD_DIALOG_H_SETUP");
-  PrepareSettingsStore(dir.path().string(), shipped);  // a good store is kept as it is
-  EXPECT_EQ(store.Read("IDC_EDIT_HBWXdB", "IDD_DIALOG_H_SETUP"), "7");
-
-  std::ofstream(path, std::ios::trunc) << "garbage";
-  PrepareSettingsStore(dir.path().string(), shipped);
-  EXPECT_EQ(store.Read("IDC_EDIT_HBWXdB", "IDD_DIALOG_H_SETUP"), "10");
 }

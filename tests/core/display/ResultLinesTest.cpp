@@ -33,24 +33,6 @@ data::PatternFile FileOf(const char* plane, const char* component) {
 
 }  // namespace
 
-// One rule for every stage, text and writer: the cut without regard to case, the
-// component exactly.
-TEST(ResultLines, KindComesFromPlaneAndPolarization) {
-  using K = data::CutKind;
-  struct Case {
-    const char* plane;
-    const char* component;
-    K kind;
-  };
-  const Case cases[] = {
-      {"h", "co", K::HorizontalCo}, {"H", "co", K::HorizontalCo}, {"h", "cr", K::HorizontalCross},
-      {"e", "co", K::VerticalCo},   {"E", "cr", K::VerticalCross}, {"e", "xx", K::Unclassified},
-      {"e", "CO", K::Unclassified}, {"msi", "", K::Combined},      {"MSI", "co", K::Combined},
-      {"", "co", K::Unclassified},
-  };
-  for (const auto& c : cases) EXPECT_EQ(FileOf(c.plane, c.component).kind, c.kind) << c.plane << c.component;
-}
-
 TEST(ResultLines, RadiationLinesFormatEveryValueAndShowEfficiencyInPercent) {
   TextFixture f;
   data::PerformanceResult r;

@@ -135,25 +135,6 @@ TEST_F(AntennaXmlWriterTest, UncreatableXmlFileIsReportedWithPath) {
   EXPECT_EQ(context.outcome.failed, std::vector<std::string>{path});
 }
 
-// The export runs the PLN writer itself and writes one document per polarization and
-// frequency, each holding every PLN pattern of them.
-TEST_F(AntennaXmlWriterTest, DualPortExportGroupsByPolarizationAndFrequency) {
-  AddPair("P1", "p45", "2", "900");
-  AddPair("P1", "p45", "6", "900");
-  AddPair("P2", "m45", "2", "900");
-  AddPair("P1", "p45", "2", "1900");
-  ExportXmlFiles(doc, context);
-  EXPECT_TRUE(messages.shown.empty());
-  std::vector<std::string> xmlNames;
-  for (const auto& entry : fs::directory_iterator(dir.path() / "XML")) xmlNames.push_back(entry.path().filename());
-  std::sort(xmlNames.begin(), xmlNames.end());
-  EXPECT_EQ(xmlNames, (std::vector<std::string>{"ANT1X_0900_X_CO_M45_02T.xml", "ANT1X_0900_X_CO_P45_06T.xml",
-                                                "ANT1X_1900_X_CO_P45_02T.xml"}));
-  tinyxml2::XMLDocument xml;
-  ASSERT_EQ(xml.LoadFile((dir.path() / "XML" / "ANT1X_0900_X_CO_P45_06T.xml").c_str()), tinyxml2::XML_SUCCESS);
-  EXPECT_STREQ(xml.RootElement()->FirstChildElement("ANTENNA")->FirstChildElement("NUM-PATTERNS-RO")->GetText(), "2");
-}
-
 TEST_F(AntennaXmlWriterTest, MultiPortNameCutBeforeItsPortGetsThePortAdded) {
   // Regression: the 24-character cut removed the port, so the port test refused every
   // multi-port document of an ordinary model name and none was written.

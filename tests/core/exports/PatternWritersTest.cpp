@@ -113,18 +113,6 @@ TEST_F(PatternWritersTest, HeaderLinesByUnitMethodAndDialect) {
   EXPECT_EQ(CommentLine({1, 2, 33}, "", "5"), "COMMENT DATE 01.02.0033  system Lever position 5 deg\r\n");
 }
 
-TEST_F(PatternWritersTest, DataSectionsFollowTheHeader) {
-  AddPair("P1", "p45", "2", "900");
-  ExportMsiFiles(doc, context);
-  const std::vector<std::string> lines = test::CrlfLines(Read("MSI/ANT1X_0900_X_CO_P45_02TR1.msi"));
-  ASSERT_EQ(lines.size(), 6u + 360u + 1u + 360u);
-  EXPECT_EQ(lines[6], "0.00 0.00");
-  EXPECT_EQ(lines[6 + 270], "270.00 9.00");  // stored -90, level -9
-  EXPECT_EQ(lines[366], "VERTICAL 360");
-  EXPECT_EQ(lines[367], "0.00 0.75");        // vertical peak at 3 degrees
-  EXPECT_EQ(lines[367 + 3], "3.00 0.00");
-}
-
 TEST_F(PatternWritersTest, OnlyHorizontalCoPolarCutsWithAPartnerAreWritten) {
   AddPair("P1", "p45", "2", "900");
   Add("P2_m45_h_co_2_0_900.cm", test::SampledCut(-179, 180, 1, HorizontalLevel));  // no partner

@@ -51,16 +51,6 @@ TEST(DragReshape, TheGrabbedLobeOrValleyMovesWithItsFlanksWeightedQuadratically)
   }
 }
 
-TEST(DragReshape, SuccessiveMovesStartFromTheLevelsLeftBefore) {
-  PointSequence cut = LobeCut();
-  RecordingMessages messages;
-  ASSERT_TRUE(ReshapeCut(cut, 2.51f, 0.5f, messages));
-  ASSERT_TRUE(ReshapeCut(cut, 2.51f, 0.5f, messages));
-  EXPECT_FLOAT_EQ(cut[6].fMag, 1.0f);   // the lobe top moved by both changes
-  EXPECT_FLOAT_EQ(cut[2].fMag, -20.0f);  // the valleys stay
-  EXPECT_FLOAT_EQ(cut[8].fMag, -20.0f);
-}
-
 TEST(DragReshape, CasesThatLeaveTheCutUnchanged) {
   struct Case {
     const char* name;

@@ -85,18 +85,6 @@ TEST_F(RotationTest, NonRotateAfterTwoRotationsRestoresTheOriginalPoints) {
   EXPECT_EQ(f.points, original);
 }
 
-TEST_F(RotationTest, CrossPolarFileTurnsByItsCoPolarPartnersPeak) {
-  PatternFile& co = Add("P1_p45_h_co_2_0_1710.cm", BeamAt(20.0));
-  PatternFile& cr = Add("P1_p45_h_cr_2_0_1710.cm", BeamAt(-50.0));
-  co.result.hpeak = {20.0f, 0.0f};
-  cr.result.hpeak = {-50.0f, 0.0f};
-  Select({cr.key});
-  Mode(RotationMode::ToZero);
-  processing::RotateWithHistory(doc);
-  EXPECT_EQ(PeakAngle(cr.points), -70.0f);
-  EXPECT_TRUE(messages.shown.empty());
-}
-
 TEST_F(RotationTest, MissingCoPolarPartnerIsReportedAndModeZeroTurnsNothing) {
   PatternFile& cr = Add("P1_p45_h_cr_2_0_1710.cm", BeamAt(-50.0));
   const PointSequence before = cr.points;
