@@ -133,42 +133,6 @@ TEST_F(AnalysisDriverTest, TurningOnAnIndicatorComputedOnlyWhenSelectedComputesI
   EXPECT_NE(e.result.fsu.fMag, kUnset);
 }
 
-TEST_F(AnalysisDriverTest, CombinedFileGetsRadiationOnceAndItsWidthsEveryRun) {
-  auto combinedPoints = [](double hWidth, double vWidth) {
-    PointSequence points;
-    for (const double width : {hWidth, vWidth}) {
-      for (int a = 0; a < 360; ++a) {
-        const double angle = a > 180 ? a - 360 : a;
-        points.push_back({static_cast<float>(angle), static_cast<float>(GaussianBeam(0, width, -40)(angle))});
-      }
-    }
-    return points;
-  };
-  const std::string key = "/m/msi/antx65_1710.msi";
-  PatternFile& msi = doc.LookUpOrCreate("/m/MSI/ANTX65_1710.msi");
-  msi.nameFields[kFieldCut] = "msi";
-  msi.kind = CutKind::Combined;
-  msi.points = combinedPoints(65, 10);
-  msi.line2Value = 1710.0f;
-  msi.result.gain = 18.0f;
-  msi.result.hpeak = {0, 0};
-  msi.result.vmax = {0, 0};
-  AnalyseAllLoadedFiles(doc);
-  EXPECT_NEAR(msi.result.hbw, 65.0f, 0.5f);
-  EXPECT_NEAR(msi.result.vbw, 10.0f, 0.5f);
-  EXPECT_EQ(msi.result.radDone, 1);
-  EXPECT_EQ(msi.result.directivity, kUnset);
-  EXPECT_EQ(msi.result.gfr, kUnset);
-
-  msi.points = combinedPoints(40, 6);
-  msi.result.gain = 19.0f;
-  AnalyseOneFile(doc, key);
-  EXPECT_NEAR(msi.result.hbw, 40.0f, 0.5f);
-  EXPECT_NEAR(msi.result.vbw, 6.0f, 0.5f);
-  EXPECT_EQ(msi.result.gain, 19.0f);
-  EXPECT_EQ(msi.result.hcoDone + msi.result.vcoDone, 0);
-}
-
 TEST_F(AnalysisDriverTest, CrossPolarFileFindsItsPartnerWhateverTheOrder) {
   PatternFile& cross = Add("P1_p45_h_cr_2_0_1710.cm", SampledCut(-179.5, 180, 0.5, GaussianBeam(0, 65, -35)));
   for (PatternPoint& p : cross.points) p.fMag -= 20.0f;

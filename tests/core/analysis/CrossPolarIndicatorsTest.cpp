@@ -86,43 +86,6 @@ TEST_F(CrossPolarTest, DiscriminationWindowsIncludeTheirBounds) {
   }
 }
 
-TEST_F(CrossPolarTest, TotalFrontToBackNeedsAWindowAcrossTheSeamOrZero) {
-  struct Case {
-    int fbrXdeg;
-    bool set;
-  } cases[] = {{130, false}, {-130, false}, {180, true}, {0, true}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.fbrXdeg);
-    doc.patterns.clear();
-    doc.hPara.FBR_xdeg = c.fbrXdeg;
-    Load("h", GaussianBeam(0, 65, -35), Constant(-10));
-    RunHorizontal();
-    EXPECT_EQ(Cross().result.fbrTot != kUnset, c.set);
-  }
-  // A window across 0 degrees takes the samples inside it: here the main beam.
-  const double mainBeam = -10.0 * std::log10(1.0 + 0.1);
-  EXPECT_NEAR(Cross().result.fbrTot, mainBeam, 1e-4);
-}
-
-TEST_F(CrossPolarTest, DiscriminationOnTheReferenceDirection) {
-  // dirRef 0: at the co-polar peak (12); dirRef 1: at the cross file's nominal direction,
-  // against the last co-polar sample at or below it plus one degree.
-  const LevelFn co = GaussianBeam(12, 65, -40);
-  const LevelFn cross = [](double a) { return a >= 12.0 ? -18.0 : -30.0; };
-  doc.hPara.dirRef = 0;
-  Load("h", co, cross, "-20");
-  RunHorizontal();
-  EXPECT_FLOAT_EQ(Cross().result.xpd0, 18.0f);
-  EXPECT_EQ(Co().result.hpeak.fDeg, 12.0f);
-
-  doc.patterns.clear();
-  doc.hPara.dirRef = 1;
-  Load("h", co, cross, "-20");
-  RunHorizontal();
-  const double expected = std::fabs(co(-19.0) - (co(-20.0) - 30.0));
-  EXPECT_NEAR(Cross().result.xpd0, expected, 1e-4);
-}
-
 TEST_F(CrossPolarTest, UnsetWithoutCoBeamCrossingsOrWithoutThePartner) {
   doc.hPara.XPD_XdB = 3.0f;
   Load("h", Constant(-1), Constant(-10));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -97,7 +98,7 @@ TEST(FileAssociation, SwitchInterplay) {
   struct Step {
     AssociationSwitch which;
     bool on;
-    AssociationSwitches expected;
+    std::array<bool, 4> expected;  // none, polar, cut, slant
   };
   AssociationSwitches s{false, true, true, true};
   const Step steps[] = {
@@ -113,11 +114,7 @@ TEST(FileAssociation, SwitchInterplay) {
   int i = 0;
   for (const auto& step : steps) {
     SetAssociation(s, step.which, step.on);
-    EXPECT_EQ(s.noAssociation, step.expected.noAssociation) << "step " << i;
-    EXPECT_EQ(s.polar, step.expected.polar) << "step " << i;
-    EXPECT_EQ(s.cut, step.expected.cut) << "step " << i;
-    EXPECT_EQ(s.slant, step.expected.slant) << "step " << i;
-    ++i;
+    EXPECT_EQ((std::array<bool, 4>{s.noAssociation, s.polar, s.cut, s.slant}), step.expected) << "step " << i++;
   }
 }
 

@@ -67,33 +67,6 @@ TEST_F(DisplayConfig, MissingKeysAndNonExactTextsClearFlags) {
   }
 }
 
-TEST_F(DisplayConfig, UnreadableFileIsReportedAndChangesNothing) {
-  doc.indicators = Alternating();
-  EXPECT_FALSE(LoadConfiguration(doc, {}, Ini("missing.ini")));
-  EXPECT_TRUE(SameFlags(doc.indicators, Alternating()));
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_NE(messages.shown[0].text.find("missing.ini"), std::string::npos);
-  EXPECT_FALSE(SaveConfiguration(doc, {}, Ini("no-such-folder/sel.ini")));
-  // An empty name is a cancelled dialog: nothing happens, nothing is said.
-  EXPECT_FALSE(LoadConfiguration(doc, {}, ""));
-  EXPECT_EQ(messages.shown.size(), 2u);
-}
-
-TEST_F(DisplayConfig, LoadWritesEveryFlagAndTheSprDisplayToTheMenuStates) {
-  IndicatorFlags flags;
-  flags.SetAll(false);
-  flags.Set(Indicator::Unitary, true);
-  ASSERT_TRUE(WriteConfigurationFile(Ini("sel.ini"), flags));
-  ViewSwitches view;
-  view.sprDisplay = true;
-  view.markerMax = true;
-  ASSERT_TRUE(LoadConfiguration(doc, view, Ini("sel.ini")));
-  for (const auto& row : analysis::IndicatorTable())
-    EXPECT_EQ(Menu(std::string(row.menuKey)), row.indicator == Indicator::Unitary ? "TRUE" : "FALSE") << row.menuKey;
-  EXPECT_EQ(Menu("ID_SPRDISPLAY"), "TRUE");
-  EXPECT_EQ(Menu("ID_MASKMAXMAG"), "FALSE");  // only the view's close writes the markers
-}
-
 TEST_F(DisplayConfig, ViewCloseWritesEveryMenuKeyAndReadsBack) {
   doc.indicators = Alternating();
   doc.association = {true, false, false, true};

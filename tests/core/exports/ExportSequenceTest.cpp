@@ -56,15 +56,6 @@ TEST_F(ExportSequenceTest, WritersRunInTheirOrderWithStatusTexts) {
   EXPECT_EQ(result.outcome.written.size(), 5u);
 }
 
-TEST_F(ExportSequenceTest, NoChoiceStillAnalysesAndSucceeds) {
-  data::PatternFile& h = AddPair("P1", "p45", "2", "900");
-  h.result.hcoDone = 0;
-  RunExportSequence(doc, request, status);
-  EXPECT_EQ(status.texts, (std::vector<std::string>{"Calculating indicators...", "Export finished!"}));
-  EXPECT_EQ(ShownTexts(), std::vector<std::string>{"Exporting sucess！"});
-  EXPECT_EQ(h.result.hcoDone, 1);
-}
-
 TEST_F(ExportSequenceTest, StopsBeforeAnythingWithoutDataOrConfigurationFolder) {
   struct Case {
     bool withData;

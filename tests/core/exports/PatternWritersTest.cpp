@@ -124,14 +124,6 @@ TEST_F(PatternWritersTest, OnlyHorizontalCoPolarCutsWithAPartnerAreWritten) {
   EXPECT_EQ(names, std::vector<std::string>{"ANT1X_0900_X_CO_P45_02TR1.msi"});
 }
 
-TEST_F(PatternWritersTest, OnlyVerticalCutsCreateAnEmptyFolder) {
-  Add("P1_p45_e_co_2_0_900.cm", test::SampledCut(-179, 180, 1, VerticalLevel));
-  ExportPlnFiles(doc, context);
-  EXPECT_TRUE(fs::is_directory(dir.path() / "PLN"));
-  EXPECT_TRUE(fs::is_empty(dir.path() / "PLN"));
-  EXPECT_TRUE(context.exportedFrequencies.empty());
-}
-
 // "900" is a frequency of its own even when "1900" is listed before it.
 TEST_F(PatternWritersTest, ExportedFrequenciesSkipOnlyEqualEntries) {
   AddPair("P1", "p45", "2", "1900");
@@ -156,18 +148,6 @@ TEST_F(PatternWritersTest, AFileThatCannotBeCreatedIsReportedAndTheExportGoesOn)
   EXPECT_EQ(context.outcome.failed, std::vector<std::string>{blocked.string()});
   EXPECT_FALSE(Read("MSI/ANT1X_0900_X_CO_P45_02TR2.msi").empty());
   EXPECT_EQ(context.outcome.written.size(), 1u);
-}
-
-TEST_F(PatternWritersTest, AnUnwritableOutputFolderIsReportedAndLaterWritersRun) {
-  AddPair("P1", "p45", "2", "900");
-  std::ofstream(dir.path() / "MSI") << "a file where the folder should be";
-  ExportMsiFiles(doc, context);
-  ExportPlnFiles(doc, context);
-  ASSERT_GE(messages.shown.size(), 2u);
-  EXPECT_NE(messages.shown[0].text.find(context.exportFolder + "MSI"), std::string::npos);
-  EXPECT_EQ(context.outcome.failed.size(), 1u);
-  EXPECT_EQ(context.outcome.written,
-            std::vector<std::string>{context.exportFolder + "PLN/ANT1X_0900_X_CO_P45_02TR1.pln"});
 }
 
 TEST_F(PatternWritersTest, ACutWithoutPointsIsReportedNotWritten) {

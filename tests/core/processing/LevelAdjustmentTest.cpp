@@ -94,13 +94,3 @@ TEST_F(LevelAdjustmentTest, NothingChangesWithoutALoadedChosenFileOrWithoutARefe
   Confirm(true, "", "", false, 0.0f, {empty.key});
   EXPECT_FALSE(processing::ApplyLevelAdjustment(doc).has_value());
 }
-
-TEST_F(LevelAdjustmentTest, FirstChosenKeyInAscendingOrderIsAdjusted) {
-  PatternFile& b = Add("P2_m45_h_co_2_0_1710.cm", Beam(0.0));
-  PatternFile& a = Add("P1_p45_h_co_2_0_1710.cm", Beam(0.0));
-  const PointSequence bBefore = b.points;
-  Confirm(true, "", "", true, 1.0f, {b.key, a.key});
-  processing::ApplyLevelAdjustment(doc);
-  EXPECT_EQ(b.points, bBefore);
-  EXPECT_NEAR(a.points[359].fMag, 1.0f, 1e-5);
-}
