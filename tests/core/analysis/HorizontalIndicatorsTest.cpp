@@ -171,22 +171,6 @@ TEST(HorizontalSpr, EachRatioWithHalfWeightsAtEachSumsOwnBounds) {
   }
 }
 
-TEST(HorizontalSpr, DbSectorComesFromTheBeamCrossings) {
-  // -3 dB crossings at -1.25 and 1.5: the sector holds -1, 0 and 1 (left out).
-  PatternFile f = HorizontalFile(
-      CutFromPairs({{-180, -20}, {-90, -20}, {-2, -6}, {-1, -2}, {0, 0}, {1, -1}, {2, -5}, {90, -20}, {180, -20}}));
-  f.result.hmax = {0, 0};
-  HPara h;
-  h.SPR_mode = 1;
-  h.SPR_XdB = 3;
-  h.SPR_ratio = 2;
-  ComputeSpr(kPerf, f, h);
-  auto p = [](double level) { return std::pow(10.0, level / 10); };
-  const double inside = (p(-2) + p(0)) * 2.75 / 2;
-  const double total = (2 * p(-20) + p(-6) + p(-2) + p(0) + p(-1) + p(-5) + p(-20)) * 360 / 8;
-  EXPECT_NEAR(f.result.spr, inside / total, 1e-6);
-}
-
 constexpr double kWidth = 60;  // 3 dB width of both beams
 
 constexpr double kMineCentre = 2.0;
@@ -271,14 +255,6 @@ TEST_F(SlantPair, TrackingInAngleModeComparesTheLevelsAtPlusAndMinusX) {
   const double minus = std::fabs(BeamLevel(kMineCentre, -30) - BeamLevel(kPairCentre, -30));
   EXPECT_NEAR(Mine().result.thp[0], std::max(plus, minus), 1e-5);
   EXPECT_EQ(Mine().result.thp[1], kUnset);
-}
-
-TEST_F(SlantPair, TrackingWithoutPartnerWritesNothing) {
-  doc.patterns.erase(std::string(Pair().key));
-  Mine().result.thp[0] = 5;
-  ComputeThp(kPerf, doc, Mine(), doc.hPara);
-  EXPECT_EQ(Mine().result.thp[0], 5);
-  EXPECT_EQ(Mine().result.thp10dB, kUnset);
 }
 
 }  // namespace

@@ -79,18 +79,6 @@ TEST_F(VerticalStage, SideLobesAndNullsOfAHandMadeCut) {
   EXPECT_EQ(r.fn, -7.0f);
 }
 
-TEST_F(VerticalStage, DeselectedSideLobesStayUnset) {
-  doc_.indicators.Set(Indicator::FSU, false);
-  doc_.indicators.Set(Indicator::SS, false);
-  doc_.vPara.ssRanges = {{"-20", "-15"}};
-  const data::PatternFile file = Analysed(DegreeCut(kLobedLevels));
-  EXPECT_EQ(file.result.fsu, PatternPoint{});
-  // SSU still runs, but starts from the FSU lobe, which was not computed.
-  EXPECT_EQ(file.result.ssu, PatternPoint{});
-  EXPECT_EQ(file.result.ss, data::UnsetList());
-  EXPECT_TRUE(file.ssRangesUsed.empty());
-}
-
 // A cut whose only upper lobe lies `lobeAngle` degrees above the maximum.
 PointSequence FarLobeCut(int lobeAngle) {
   std::map<int, float> levels;

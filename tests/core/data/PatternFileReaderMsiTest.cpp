@@ -105,12 +105,10 @@ TEST_F(PatternReaderTest, GainValueRulesAndHeaderCount) {
   };
   const std::vector<Case> cases = {
       {{"NAME A", "FREQUENCY 1845", "GAIN 15.35 dBd", "TILT", "COMMENT"}, 17.5f, 0, 1845.0f},
-      {{"NAME A", "FREQUENCY 1845", "GAIN 17.5 dBi", "TILT", "COMMENT"}, 17.5f, 0, 1845.0f},
       {{"NAME A", "FREQUENCY 1845", "GAIN 17.5", "TILT", "COMMENT"}, 19.65f, 0, 1845.0f},
       {{"NAME A", "FREQUENCY 1845", "GAIN 17.5dBi", "TILT", "COMMENT"}, 17.5f, 0, 1845.0f},
       // Without a gain line the third line's integer is the header count.
       {{"NAME A", "FREQUENCY 1845", "12 points", "TILT", "COMMENT"}, kUnset, 12, 1845.0f},
-      {{"NAME A", "FREQUENCY 1845", "TILT 3", "COMMENT"}, kUnset, 0, 1845.0f},
       {{"NAME A", "FREQUENCY 900"}, kUnset, 0, 900.0f},  // line 3 is the HORIZONTAL line
       // Missing FREQUENCY: line-2 value 0; the first of two keyword lines counts.
       {{"NAME A", "GAIN 10 dBi", "GAIN 20 dBi"}, 10.0f, 0, 0.0f},
