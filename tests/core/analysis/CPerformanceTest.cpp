@@ -83,6 +83,16 @@ TEST(Integrate, SumsTheFirstNValuesOverTheSpan) {
   EXPECT_EQ(kPerf.Integrate(values, -10, 10, 5), kUnset);
 }
 
+TEST(RotateCut, WrapsDownwardFirstThenUpward) {
+  PointSequence cut = CutFromPairs({{0.25f, -1}, {0.5f, -2}, {-0.5f, -3}, {10, -4}});
+  kPerf.RotateCut(cut, -180);
+  // -179.75 is lifted to 180.25 and stays there; -179.5 is inside the range.
+  EXPECT_EQ(cut, CutFromPairs({{-179.5f, -2}, {-170, -4}, {179.5f, -3}, {180.25f, -1}}));
+  PointSequence up = CutFromPairs({{0.5f, -1}, {-10, -2}});
+  kPerf.RotateCut(up, 180);
+  EXPECT_EQ(up, CutFromPairs({{-179.5f, -1}, {170, -2}}));
+}
+
 // The ordering as the selection passes describe it, one pass per sample.
 PointSequence SortBySelectionPasses(const PointSequence& cut) {
   PointSequence out;
@@ -196,6 +206,15 @@ TEST(FitPeak, ParabolaThroughThePeakAndItsNeighbours) {
     EXPECT_NEAR(angle, c.angle, 1e-5) << c.name;
     EXPECT_NEAR(level, c.level, 1e-5) << c.name;
   }
+}
+
+TEST(ComputeVBP, FindsTheTrueBeamPeakOnOneDegreeData) {
+  // A Gaussian beam is a parabola in dB, so the refinement recovers its centre exactly.
+  const PointSequence cut = test::SampledCut(-180, 180, 1, test::GaussianBeam(0.3, 10, -40));
+  data::PerformanceResult r;
+  kPerf.ComputeVBP(cut, r);
+  EXPECT_EQ(r.vmax.fDeg, 0.0f);
+  EXPECT_NEAR(r.vbp, 0.3, 1e-4);
 }
 
 // A combined-file cut: 0 ... 180, then -179 ... -1 degrees.

@@ -114,5 +114,18 @@ TEST_F(ExportSequenceTest, LaterStepsRunAfterThePatternFiles) {
   EXPECT_TRUE(fs::exists(dir.path() / "PLN" / "ANT1X_0900_X_CO_P45_02TR1.pln"));  // the port table reached the writer
 }
 
+TEST_F(ExportSequenceTest, ChoicesAreStoredAsTrueOrFalseAndOnlyTheExactTextCounts) {
+  data::CSettingsStore store((dir.path() / "Config.xml").string());
+  ExportChoices choices;
+  choices.pln = choices.tmvmsi = choices.english = true;
+  ASSERT_TRUE(SaveExportChoices(store, choices));
+  EXPECT_EQ(store.Read("IDC_RADIO_MSI", kExportSection), "FALSE");
+  const ExportChoices loaded = LoadExportChoices(store);
+  EXPECT_TRUE(loaded.pln && loaded.tmvmsi && loaded.english);
+  EXPECT_FALSE(loaded.msi || loaded.xml || loaded.txt || loaded.chinese || loaded.word1 || loaded.oneSheet);
+  store.Write("True", "IDC_RADIO_XML", kExportSection);
+  EXPECT_FALSE(LoadExportChoices(store).xml);
+}
+
 }  // namespace
 }  // namespace lumaret::exports
