@@ -163,27 +163,6 @@ TEST(GetXdBAngles, InterpolatesBothCrossingsFromTheCutsReference) {
   EXPECT_EQ(h.vbp, kUnset);
 }
 
-TEST(GetXdBAngles, ReportsZeroPairWhenNoCrossingPairExists) {
-  struct Case {
-    const char* name;
-    PointSequence cut;
-    double x;
-  } cases[] = {
-      {"only the first sample is below the threshold", CutFromPairs({{-2, -10}, {-1, -1}, {0, 0}, {1, -1}, {2, -10}}), 3},
-      {"upper side never drops", CutFromPairs({{-2, -10}, {-1, -1}, {0, 0}, {1, -1}, {2, -2}}), 3},
-      {"drop below 0.1 dB", AsymmetricBeam(), 0.05},
-      {"repeated angle at the crossing gives no slope",
-       CutFromPairs({{-3, -12}, {-1, -6}, {-1, -2}, {0, 0}, {1, -1}, {2, -5}, {3, -9}}), 3},
-  };
-  for (auto& c : cases) {
-    data::PerformanceResult r;
-    float a1 = 7, a2 = 7;
-    kPerf.GetXdBAngles(c.cut, r, Names("p45", "e"), c.x, a1, a2);
-    EXPECT_EQ(a1, 0.0f) << c.name;
-    EXPECT_EQ(a2, 0.0f) << c.name;
-  }
-}
-
 TEST(FitPeak, ParabolaThroughThePeakAndItsNeighbours) {
   struct Case {
     const char* name;

@@ -206,12 +206,5 @@ TEST_F(GroupFromGainLevels, GfrDoesNotDependOnWhichFilesWereAnalysedBefore) {
   EXPECT_FLOAT_EQ(File(2).result.gain, 24.5f);
 }
 
-TEST_F(GroupFromGainLevels, AnalysedMembersKeepTheirGain) {
-  File(2).result.radDone = 1;
-  File(2).result.gain = 20.0f;
-  EXPECT_NEAR(RadiationGfr(File(0)), 6.0f, 1e-5f);
-  EXPECT_FLOAT_EQ(File(2).result.gain, 20.0f);
-}
-
 }  // namespace
 }  // namespace lumaret::analysis

@@ -79,26 +79,6 @@ TEST_F(VerticalStage, SideLobesAndNullsOfAHandMadeCut) {
   EXPECT_EQ(r.fn, -7.0f);
 }
 
-// A cut whose only upper lobe lies `lobeAngle` degrees above the maximum.
-PointSequence FarLobeCut(int lobeAngle) {
-  std::map<int, float> levels;
-  const int valley = lobeAngle + 2;
-  for (int a = valley; a <= 0; ++a) levels[a] = 20.0f * static_cast<float>(a) / static_cast<float>(-valley);
-  levels[lobeAngle + 1] = -18.0f;
-  levels[lobeAngle] = -16.0f;
-  levels[lobeAngle - 1] = -17.0f;
-  for (int a = 1; a <= 60; ++a) levels[a] = -static_cast<float>(a);
-  return DegreeCut(levels, -25.0f);
-}
-
-TEST_F(VerticalStage, UpperLobeCountsUpToFortyDegrees) {
-  EXPECT_EQ(Analysed(FarLobeCut(-40)).result.fsu, (PatternPoint{-40.0f, 16.0f}));
-  const data::PatternFile beyond = Analysed(FarLobeCut(-41));
-  EXPECT_EQ(beyond.result.fsu, PatternPoint{});
-  EXPECT_EQ(beyond.result.ssu, PatternPoint{});
-  EXPECT_EQ(beyond.result.tsu, PatternPoint{});
-}
-
 TEST_F(VerticalStage, ManualSideLobeRangesKeepTheirBoundsOutOfTheMainBeam) {
   doc_.vPara.ssRanges = {
       {"-20", "-15"},  // plain window: the lobe at -18

@@ -55,18 +55,6 @@ TEST(PlotGrid, PolarLabelsSkipTheQuarterAnglesAndTheCentreLevel) {
   EXPECT_EQ(labels[6].from, (LogicalPoint{3000 + 225, -450}));
 }
 
-TEST(PlotGrid, ReferenceLineAddsADottedCircleThreeDecibelsInAndItsLabel) {
-  PolarGridFixture f;
-  const auto items = PolarGrid(f.state, f.mapping, f.colours, true);
-  const auto circles = Only(items, Kind::Circle);
-  const auto dotted = std::find_if(circles.begin(), circles.end(),
-                                   [](const GridItem& c) { return c.pen.style == PenStyle::Dotted; });
-  ASSERT_NE(dotted, circles.end());
-  EXPECT_EQ(dotted->radius, 2700);
-  EXPECT_EQ(dotted->pen.colour, kReferenceLineColour);
-  EXPECT_EQ(Texts(items, 18), (std::vector<std::string>{"-20", "-10", "-3"}));
-}
-
 TEST(PlotGrid, NonPositiveStepsDrawNoLinesInsteadOfLoopingForever) {
   DrawSetting setting;
   setting.rmScaleDistance = 0;
