@@ -1,7 +1,6 @@
 // Bad input: every case gives its code and a clear message, never a crash or a
 // half-filled record.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
