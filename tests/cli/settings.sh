@@ -7,44 +7,42 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 s() { "$cli" settings "$@" --settings-dir "$work"; }
+expect() { [ "$(s get "$1" "$2")" = "$3" ] || fail "$1 $2: expected [$3], got [$(s get "$1" "$2")]"; }
 
-# A missing store is replaced by the shipped default.
-[ "$(s get IDD_DIALOG_H_SETUP IDC_EDIT_HBWXdB)" = 10 ] || fail "default HBW XdB"
-[ "$(s get IDD_DIALOG_H_SETUP IDC_EDIT_THP_XDB)" = 3,10 ] || fail "default THP XdB"
-[ "$(s get IDD_DIALOG_H_SETUP IDC_NO_SUCH_KEY)" = "" ] || fail "missing key reads empty"
+# A missing store is replaced by the shipped default; a missing key reads empty.
+expect IDD_DIALOG_H_SETUP IDC_EDIT_HBWXdB 10
+expect IDD_DIALOG_H_SETUP IDC_EDIT_THP_XDB 3,10
+expect IDD_DIALOG_H_SETUP IDC_NO_SUCH_KEY ""
 
-# Accepted values, negative numbers included.
-s set IDD_DIALOG_H_SETUP IDC_EDIT_HBWXdB 0.5 || fail "HBW 0.5 refused"
-[ "$(s get IDD_DIALOG_H_SETUP IDC_EDIT_HBWXdB)" = 0.5 ] || fail "HBW 0.5 not stored"
-s set IDD_DIALOG_H_SETUP IDC_EDIT_FBR_XDEG -180 || fail "FBR -180 refused"
-[ "$(s get IDD_DIALOG_H_SETUP IDC_EDIT_FBR_XDEG)" = -180 ] || fail "FBR -180 not stored"
-
-# Choosing one radio button turns its partner off.
-s set IDD_DIALOG_H_SETUP IDC_RADIO_DIRECTION_BYPOWER TRUE || fail "radio refused"
-[ "$(s get IDD_DIALOG_H_SETUP IDC_RADIO_MAXLEVEL_BYPOWER)" = FALSE ] || fail "radio partner not cleared"
-s set IDD_DIALOG_V_SETUP IDC_RADIO_GAIN_CALCPARA_V TRUE || fail "gain cut refused"
-[ "$(s get IDD_DIALOG_V_SETUP IDC_RADIO_GAIN_CALCPARA_H)" = FALSE ] || fail "gain cut partner not cleared"
-
-# Other sections are written as given.
-s set ID_MENU ID_HPS FALSE || fail "menu key refused"
-[ "$(s get ID_MENU ID_HPS)" = FALSE ] || fail "menu key not stored"
+# Accepted values (negative numbers included); choosing one radio button turns its partner
+# off; other sections are written as given. SECTION KEY VALUE, then the key to check and
+# the value it must hold.
+while read -r section key value check expected; do
+  s set "$section" "$key" "$value" || fail "set $section $key $value refused"
+  expect "$section" "$check" "$expected"
+done <<'CASES'
+IDD_DIALOG_H_SETUP IDC_EDIT_HBWXdB 0.5 IDC_EDIT_HBWXdB 0.5
+IDD_DIALOG_H_SETUP IDC_EDIT_FBR_XDEG -180 IDC_EDIT_FBR_XDEG -180
+IDD_DIALOG_H_SETUP IDC_RADIO_DIRECTION_BYPOWER TRUE IDC_RADIO_MAXLEVEL_BYPOWER FALSE
+IDD_DIALOG_V_SETUP IDC_RADIO_GAIN_CALCPARA_V TRUE IDC_RADIO_GAIN_CALCPARA_H FALSE
+ID_MENU ID_HPS FALSE ID_HPS FALSE
+CASES
 
 # Refused values: the dialog's message on standard error, exit 2, nothing written.
-refused() {
-  local expected=$1; shift
+while IFS='|' read -r expected section key value; do
   cp "$work/Config.xml" "$work/before.xml"
-  local rc=0
-  s set "$@" 2>"$work/err" || rc=$?
-  [ "$rc" = 2 ] || fail "set $* exited $rc, expected 2"
-  grep -qF -- "$expected" "$work/err" || fail "set $*: message missing: $(cat "$work/err")"
-  cmp -s "$work/Config.xml" "$work/before.xml" || fail "set $* changed the store"
-}
-refused "ERROR: HBW XdB input parameter is out of range 1~20,please check!" IDD_DIALOG_H_SETUP IDC_EDIT_HBWXdB 20.01
-refused "ERROR: FBR Xdeg input parameter is out of range -180~180,please check!" IDD_DIALOG_H_SETUP IDC_EDIT_FBR_XDEG 12.5
-refused "ERROR: THP XdB input parameter is out of range 1~20,please check!" IDD_DIALOG_H_SETUP IDC_EDIT_THP_XDB 3,25
-refused "Error: Vertical SS parameter contains illegal characters or one of them is empty, please check!" \
-  IDD_DIALOG_V_SETUP IDC_EDIT_72 x
-refused "IDC_RADIO_AUTO takes TRUE or FALSE" IDD_DIALOG_V_SETUP IDC_RADIO_AUTO yes
+  rc=0
+  s set "$section" "$key" "$value" 2>"$work/err" || rc=$?
+  [ "$rc" = 2 ] || fail "set $key $value exited $rc, expected 2"
+  grep -qF -- "$expected" "$work/err" || fail "set $key $value: message missing: $(cat "$work/err")"
+  cmp -s "$work/Config.xml" "$work/before.xml" || fail "set $key $value changed the store"
+done <<'CASES'
+ERROR: HBW XdB input parameter is out of range 1~20,please check!|IDD_DIALOG_H_SETUP|IDC_EDIT_HBWXdB|20.01
+ERROR: FBR Xdeg input parameter is out of range -180~180,please check!|IDD_DIALOG_H_SETUP|IDC_EDIT_FBR_XDEG|12.5
+ERROR: THP XdB input parameter is out of range 1~20,please check!|IDD_DIALOG_H_SETUP|IDC_EDIT_THP_XDB|3,25
+Error: Vertical SS parameter contains illegal characters or one of them is empty, please check!|IDD_DIALOG_V_SETUP|IDC_EDIT_72|x
+IDC_RADIO_AUTO takes TRUE or FALSE|IDD_DIALOG_V_SETUP|IDC_RADIO_AUTO|yes
+CASES
 
 # Bad usage: exit 1.
 rc=0; s set IDD_DIALOG_H_SETUP IDC_EDIT_NOPE 1 2>/dev/null || rc=$?

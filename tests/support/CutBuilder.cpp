@@ -43,4 +43,15 @@ data::PatternFile SplitCutFile(const std::string& folder, const std::string& fil
   return file;
 }
 
+data::PatternFile& AddSplitCut(data::PatternSet& patterns, const std::string& folder, const std::string& fileName,
+                               data::PointSequence points) {
+  data::PatternFile file = SplitCutFile(folder, fileName, std::move(points));
+  const std::string key = file.key;
+  return patterns[key] = std::move(file);
+}
+
+data::PointSequence AsymmetricBeam() {
+  return CutFromPairs({{-3, -10}, {-2, -6}, {-1, -2}, {0, 0}, {1, -1}, {2, -5}, {3, -9}});
+}
+
 }  // namespace lumaret::test

@@ -26,4 +26,11 @@ std::function<double(double)> GaussianBeam(double centre, double halfPowerWidth,
 // folder name's underscore parts (the folder name needs six parts for fields 0 to 5).
 data::PatternFile SplitCutFile(const std::string& folder, const std::string& fileName, data::PointSequence points);
 
+// SplitCutFile(...) stored in the set under its key; the stored record is returned.
+data::PatternFile& AddSplitCut(data::PatternSet& patterns, const std::string& folder, const std::string& fileName,
+                               data::PointSequence points);
+
+// Peak 0 dB at 0; -3 dB crossed at -1.25 (between -2 and -1) and 1.5 (between 1 and 2).
+data::PointSequence AsymmetricBeam();
+
 }  // namespace lumaret::test

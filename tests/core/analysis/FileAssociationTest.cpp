@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -56,43 +57,21 @@ TEST(FileAssociation, PolarAndCutPartnersChangeOnlyTheFileName) {
   for (const auto& c : cut) EXPECT_EQ(CutPartner(c.key), c.expected) << c.key;
 }
 
-TEST_F(AssociationTest, SlantPartnerPairsPortsInDefaultAndTdMode) {
-  const KeyCase defaultMode[] = {
+// Regressions among these: the port used to be the last character of the head only, so
+// "p10" read as port 0 and paired with "p1-1", and "a1b1" became "a2b2"; and the new head
+// used to replace the old head everywhere in the key, turning a freshly written "_p45"
+// into "_p35" and renaming folders such as "camp1" or "pattern".
+TEST_F(AssociationTest, SlantPartnerRenumbersTheHeadOfTheFileNameOnly) {
+  const KeyCase cases[] = {
       {"/m/camp/p3_p45_h_co.msi", "/m/camp/p4_m45_h_co.msi"},
       {"/m/camp/p4_m45_h_co.msi", "/m/camp/p3_p45_h_co.msi"},
       {"/m/camp/p1_h_co_+45.msi", "/m/camp/p1_h_co_-45.msi"},  // no _p45/_m45: port stays
       {"/m/camp/p3_v90_e_co.msi", "/m/camp/p3_v90_e_co.msi"},
-  };
-  for (const auto& c : defaultMode) EXPECT_EQ(SlantPartner(doc, c.key), c.expected) << c.key;
-
-  Load("/m/camp/p3_p45_h_co_0_0_1800_td.msi", "td");
-  Load("/m/camp/p7_m45_h_co_0_0_1800_td.msi", "td");
-  EXPECT_EQ(SlantPartner(doc, "/m/camp/p3_p45_h_co_0_0_1800_td.msi"), "/m/camp/p7_m45_h_co_0_0_1800_td.msi");
-  EXPECT_EQ(SlantPartner(doc, "/m/camp/p7_m45_h_co_0_0_1800_td.msi"), "/m/camp/p3_p45_h_co_0_0_1800_td.msi");
-  // The mode is read from the loaded record only; the same name not loaded pairs 3 with 4.
-  EXPECT_EQ(SlantPartner(doc, "/m/other/p3_p45_h_co_0_0_1800_td.msi"), "/m/other/p4_m45_h_co_0_0_1800_td.msi");
-}
-
-// Regression: the port used to be the last character of the head only, so "p10" read as
-// port 0 and paired with "p1-1", and "a1b1" became "a2b2".
-TEST_F(AssociationTest, SlantPartnerRenumbersPortsOfSeveralDigits) {
-  const KeyCase cases[] = {
       {"/m/camp/p9_p45_h_co.msi", "/m/camp/p10_m45_h_co.msi"},
       {"/m/camp/p10_m45_h_co.msi", "/m/camp/p9_p45_h_co.msi"},
       {"/m/camp/p19_p45_h_co.msi", "/m/camp/p20_m45_h_co.msi"},
       {"/m/camp/a1b1_p45_h_co.msi", "/m/camp/a1b2_m45_h_co.msi"},
       {"/m/camp/pa_p45_h_co.msi", "/m/camp/p-1_m45_h_co.msi"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(SlantPartner(doc, c.key), c.expected) << c.key;
-  Load("/m/camp/p12_p45_h_co_0_0_1800_td.msi", "td");
-  EXPECT_EQ(SlantPartner(doc, "/m/camp/p12_p45_h_co_0_0_1800_td.msi"), "/m/camp/p8_m45_h_co_0_0_1800_td.msi");
-}
-
-// Regression: the new head used to replace the old head everywhere in the key, turning a
-// freshly written "_p45" into "_p35" and renaming folders such as "camp1" or "pattern".
-TEST_F(AssociationTest, SlantPartnerRenumbersOnlyTheHeadOfTheFileName) {
-  const KeyCase cases[] = {
-      {"/m/camp/p4_m45_h_co.msi", "/m/camp/p3_p45_h_co.msi"},
       {"/m/camp1/p1_p45_h_co.msi", "/m/camp1/p2_m45_h_co.msi"},
       {"/m/pattern/pa_p45_h_co.msi", "/m/pattern/p-1_m45_h_co.msi"},
       // The slant markers themselves are still swapped in the whole key.
@@ -101,11 +80,25 @@ TEST_F(AssociationTest, SlantPartnerRenumbersOnlyTheHeadOfTheFileName) {
   for (const auto& c : cases) EXPECT_EQ(SlantPartner(doc, c.key), c.expected) << c.key;
 }
 
+TEST_F(AssociationTest, SlantPartnerInTdModeReadsTheModeFromTheLoadedRecord) {
+  Load("/m/camp/p3_p45_h_co_0_0_1800_td.msi", "td");
+  Load("/m/camp/p7_m45_h_co_0_0_1800_td.msi", "td");
+  Load("/m/camp/p12_p45_h_co_0_0_1800_td.msi", "td");
+  const KeyCase cases[] = {
+      {"/m/camp/p3_p45_h_co_0_0_1800_td.msi", "/m/camp/p7_m45_h_co_0_0_1800_td.msi"},
+      {"/m/camp/p7_m45_h_co_0_0_1800_td.msi", "/m/camp/p3_p45_h_co_0_0_1800_td.msi"},
+      {"/m/camp/p12_p45_h_co_0_0_1800_td.msi", "/m/camp/p8_m45_h_co_0_0_1800_td.msi"},
+      // The same name not loaded pairs 3 with 4.
+      {"/m/other/p3_p45_h_co_0_0_1800_td.msi", "/m/other/p4_m45_h_co_0_0_1800_td.msi"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(SlantPartner(doc, c.key), c.expected) << c.key;
+}
+
 TEST(FileAssociation, SwitchInterplay) {
   struct Step {
     AssociationSwitch which;
     bool on;
-    AssociationSwitches expected;
+    std::array<bool, 4> expected;  // none, polar, cut, slant
   };
   AssociationSwitches s{false, true, true, true};
   const Step steps[] = {
@@ -121,11 +114,7 @@ TEST(FileAssociation, SwitchInterplay) {
   int i = 0;
   for (const auto& step : steps) {
     SetAssociation(s, step.which, step.on);
-    EXPECT_EQ(s.noAssociation, step.expected.noAssociation) << "step " << i;
-    EXPECT_EQ(s.polar, step.expected.polar) << "step " << i;
-    EXPECT_EQ(s.cut, step.expected.cut) << "step " << i;
-    EXPECT_EQ(s.slant, step.expected.slant) << "step " << i;
-    ++i;
+    EXPECT_EQ((std::array<bool, 4>{s.noAssociation, s.polar, s.cut, s.slant}), step.expected) << "step " << i++;
   }
 }
 

@@ -29,11 +29,10 @@ class Radiation : public ::testing::Test {
   Radiation() : doc_(messages_) {}
 
   PatternFile& Add(const std::string& fileName, float gain, bool withoutGain = false) {
-    PatternFile file = test::SplitCutFile(kFolder, fileName, SomePoints());
+    PatternFile& file = test::AddSplitCut(doc_.patterns, kFolder, fileName, SomePoints());
     file.result.gain = gain;
     file.readWithoutGain = withoutGain;
-    const std::string key = file.key;
-    return doc_.patterns[key] = std::move(file);
+    return file;
   }
 
   void AddLevels(const std::string& key, PointSequence curve) {
@@ -117,15 +116,14 @@ TEST_F(Radiation, CombinedAndUnnamedFilesHaveNoDirectivityOrGfr) {
   EXPECT_EQ(RadiationGfr(storedExact), kUnset);
   EXPECT_EQ(storedExact.result.directivity, 18.0f);
   EXPECT_FLOAT_EQ(storedExact.result.losses, 1.0f);
-}
 
-TEST_F(Radiation, RecordWithoutPointsGetsNothing) {
-  PatternFile& file = Add("P1_p45_e_co_2_0_1710.cm", 15.0f);
-  file.points.clear();
-  file.line2Value = 17.0f;
-  RadiationGfr(file);
-  EXPECT_EQ(file.result.directivity, kUnset);
-  EXPECT_EQ(file.result.gfr, kUnset);
+  // A record without points gets nothing.
+  PatternFile& empty = Add("P1_p45_e_co_2_0_1710.cm", 15.0f);
+  empty.points.clear();
+  empty.line2Value = 17.0f;
+  RadiationGfr(empty);
+  EXPECT_EQ(empty.result.directivity, kUnset);
+  EXPECT_EQ(empty.result.gfr, kUnset);
 }
 
 TEST_F(Radiation, GainBySubstitution) {
@@ -206,22 +204,6 @@ TEST_F(GroupFromGainLevels, GfrDoesNotDependOnWhichFilesWereAnalysedBefore) {
   EXPECT_NEAR(RadiationGfr(File(2)), 1.5f, 1e-5f);
   EXPECT_NEAR(RadiationGfr(File(1)), 1.5f, 1e-5f);
   EXPECT_FLOAT_EQ(File(2).result.gain, 24.5f);
-}
-
-TEST_F(GroupFromGainLevels, OneRunSharesItsGroups) {
-  GainGroups groups(doc_);
-  for (int i : {2, 0, 1}) {
-    RunRadiationStage(doc_, File(i), groups);
-    File(i).result.radDone = 1;
-    EXPECT_NEAR(File(i).result.gfr, 1.5f, 1e-5f) << i;
-  }
-}
-
-TEST_F(GroupFromGainLevels, AnalysedMembersKeepTheirGain) {
-  File(2).result.radDone = 1;
-  File(2).result.gain = 20.0f;
-  EXPECT_NEAR(RadiationGfr(File(0)), 6.0f, 1e-5f);
-  EXPECT_FLOAT_EQ(File(2).result.gain, 20.0f);
 }
 
 }  // namespace

@@ -3,16 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 
-#include "data/DiagnosticLog.h"
 #include "data/UserMessages.h"
-#include "support/CutBuilder.h"
-#include "support/TempDir.h"
 #include "session/CTessalyUnitDoc.h"
+#include "support/CutBuilder.h"
+#include "support/LogCapture.h"
 
 namespace lumaret::analysis {
 namespace {
@@ -32,9 +29,9 @@ PointSequence DegreeCut(const std::map<int, float>& levels, float rest = -30.0f)
   return cut;
 }
 
-// Main beam at 0 dB, 0 degrees. Upper side: null at -7 (-22), lobes at -11 (-15.5),
-// -18 (-20) and -23 (-25). Lower side: a 0.08 dB ripple at 7, null at 8 (-24), lobe at 11
-// (-17).
+// Main beam at 0 dB, 0 degrees. Upper side: null at -7 (-22), lobes at -11 (-15.5, the FSU
+// lobe), -18 (-20) and -23 (-25), -24 dB at -20. Lower side: a 0.08 dB ripple at 7, first
+// lower null at 8 (-24), lobe at 11 (-17).
 const std::map<int, float> kLobedLevels = {
     {-24, -26.0f}, {-23, -25.0f}, {-22, -26.0f}, {-21, -28.0f}, {-20, -24.0f}, {-19, -21.0f}, {-18, -20.0f},
     {-17, -21.0f}, {-16, -23.0f}, {-15, -25.0f}, {-14, -21.0f}, {-13, -18.0f}, {-12, -16.0f}, {-11, -15.5f},
@@ -43,8 +40,8 @@ const std::map<int, float> kLobedLevels = {
     {4, -9.0f},    {5, -13.0f},   {6, -19.0f},   {7, -18.92f},  {8, -24.0f},   {9, -21.0f},   {10, -18.0f},
     {11, -17.0f},  {12, -17.5f},  {13, -20.0f},  {14, -25.0f}};
 
-data::PatternFile ElevationFile(PointSequence cut, const std::string& tilt = "2") {
-  return test::SplitCutFile("1700_2200_ANT_20261206_A_B", "P1_p45_e_co_" + tilt + "_0_1710.cm", std::move(cut));
+data::PatternFile ElevationFile(PointSequence cut, const std::string& tilt = "2", const std::string& freq = "1710") {
+  return test::SplitCutFile("1700_2200_ANT_20261206_A_B", "P1_p45_e_co_" + tilt + "_0_" + freq + ".cm", std::move(cut));
 }
 
 class VerticalStage : public ::testing::Test {
@@ -57,6 +54,13 @@ class VerticalStage : public ::testing::Test {
     RunVerticalCoSteps(perf_, doc_, file);
     return file;
   }
+  data::PatternFile SideLobes(const std::string& frequency = "1710") {
+    data::PatternFile file = ElevationFile(DegreeCut(kLobedLevels), "2", frequency);
+    perf_.GetMaxMin(file.points, file.result);
+    ComputeFirstLowerNull(file.points, file.result);
+    ComputeSideLobeList(perf_, doc_, file);
+    return file;
+  }
 
   CPerformance perf_;
   data::RecordingMessages messages_;
@@ -64,8 +68,7 @@ class VerticalStage : public ::testing::Test {
 };
 
 TEST_F(VerticalStage, SideLobesAndNullsOfAHandMadeCut) {
-  const data::PatternFile file = Analysed(DegreeCut(kLobedLevels));
-  const data::PerformanceResult& r = file.result;
+  const data::PerformanceResult r = Analysed(DegreeCut(kLobedLevels)).result;
   EXPECT_EQ(r.fsu, (PatternPoint{-11.0f, 15.5f}));
   EXPECT_EQ(r.fsuLobe, (PatternPoint{-11.0f, -15.5f}));
   EXPECT_EQ(r.ssu, (PatternPoint{-18.0f, 20.0f}));
@@ -76,45 +79,50 @@ TEST_F(VerticalStage, SideLobesAndNullsOfAHandMadeCut) {
   EXPECT_EQ(r.fn, -7.0f);
 }
 
-TEST_F(VerticalStage, DeselectedSideLobesStayUnset) {
-  doc_.indicators.Set(Indicator::FSU, false);
-  doc_.indicators.Set(Indicator::SS, false);
-  doc_.vPara.ssRanges = {{"-20", "-15"}};
-  const data::PatternFile file = Analysed(DegreeCut(kLobedLevels));
-  EXPECT_EQ(file.result.fsu, PatternPoint{});
-  // SSU still runs, but starts from the FSU lobe, which was not computed.
-  EXPECT_EQ(file.result.ssu, PatternPoint{});
-  EXPECT_EQ(file.result.ss, data::UnsetList());
-  EXPECT_TRUE(file.ssRangesUsed.empty());
+TEST_F(VerticalStage, ManualSideLobeRangesKeepTheirBoundsOutOfTheMainBeam) {
+  doc_.vPara.ssRanges = {
+      {"-20", "-15"},  // plain window: the lobe at -18
+      {"-5", "10"},    // start inside the beam above the maximum, end below: [null 8, 10]
+      {"-30", "-30"},  // empty range
+      {"-5", "5"},     // both bounds moved to the first lower null
+      {"-3", "-1"},    // start moved up to the FSU lobe: [-11, -1]
+      {"-20", "20"},   // straddles the maximum: the highest level beyond either bound
+  };
+  const data::PatternFile file = SideLobes();
+  EXPECT_EQ(file.result.ss, (data::ResultList{20.0f, 18.0f, kUnset, 24.0f, 1.0f, 24.0f, kUnset, kUnset, kUnset, kUnset}));
+  EXPECT_EQ(file.ssRangesUsed, doc_.vPara.ssRanges);
+  doc_.vPara.ssRanges.assign(12, {"-20", "-15"});
+  for (float v : SideLobes().result.ss) EXPECT_EQ(v, 20.0f);  // at most ten slots
 }
 
-// A cut whose only upper lobe lies `lobeAngle` degrees above the maximum.
-PointSequence FarLobeCut(int lobeAngle) {
-  std::map<int, float> levels;
-  const int valley = lobeAngle + 2;
-  for (int a = valley; a <= 0; ++a) levels[a] = 20.0f * static_cast<float>(a) / static_cast<float>(-valley);
-  levels[lobeAngle + 1] = -18.0f;
-  levels[lobeAngle] = -16.0f;
-  levels[lobeAngle - 1] = -17.0f;
-  for (int a = 1; a <= 60; ++a) levels[a] = -static_cast<float>(a);
-  return DegreeCut(levels, -25.0f);
-}
-
-TEST_F(VerticalStage, UpperLobeCountsUpToFortyDegrees) {
-  EXPECT_EQ(Analysed(FarLobeCut(-40)).result.fsu, (PatternPoint{-40.0f, 16.0f}));
-  const data::PatternFile beyond = Analysed(FarLobeCut(-41));
-  EXPECT_EQ(beyond.result.fsu, PatternPoint{});
-  EXPECT_EQ(beyond.result.ssu, PatternPoint{});
-  EXPECT_EQ(beyond.result.tsu, PatternPoint{});
-}
-
-TEST_F(VerticalStage, BeamWidthsPeakAndElectricalDowntilt) {
-  // 3 dB down at +-5 degrees from 4, 10 dB down at +-9.13.
-  data::PatternFile file = Analysed(SampledCut(-180, 180, 0.5, test::GaussianBeam(4.0, 10.0, -40.0)));
-  EXPECT_NEAR(file.result.vbw, 10.0f, 0.02f);
-  EXPECT_NEAR(file.result.vbwXdB, 2.0 * 10.0 * std::sqrt(10.0 / 12.0), 0.05);
-  EXPECT_NEAR(file.result.vbp, 4.0f, 1e-4f);
-  EXPECT_NEAR(file.result.ede, 2.0f, 1e-4f);  // peak 4, tilt 2
+TEST_F(VerticalStage, AutomaticSideLobeRangesFromTheEnvelopeOfTheFilesBand) {
+  doc_.vPara.automatic = "TRUE";
+  doc_.vPara.manual = "FALSE";
+  auto addEnvelope = [&](const std::string& key, PointSequence curve) {
+    data::AuxRecord& record = doc_.envelopeMap[key];
+    record.path = key;
+    record.fileName = key.substr(key.rfind('/') + 1);
+    record.points = std::move(curve);
+  };
+  // Sorted before the right one: a cross-polar mask of the band and a mask of another band.
+  const PointSequence other = test::CutFromPairs({{-50, -5}, {-30, -9}, {0, 0}});
+  addEnvelope("/cfg/config file/1700_2200/v/v-plane xpd.txt", other);
+  addEnvelope("/cfg/config file/1600_1690/v/v-plane.txt", other);
+  // Knees at -40, -20 and -10; a flat top starts at -35. -40 and -35 are only 5 apart.
+  addEnvelope("/cfg/config file/1700_2200/v/v-plane.txt",
+              test::CutFromPairs({{-60, -30}, {-40, -30}, {-35, -20}, {-20, -20}, {-10, -15}, {0, 0}}));
+  const data::PatternFile file = SideLobes("1710");
+  EXPECT_EQ(file.ssRangesUsed, (SideLobeRanges{{"-35.00", "-20.00"}, {"-20.00", "-10.00"}}));
+  // [-35, -20]: -24 dB at -20; [-20, -10]: the FSU lobe at -11.
+  EXPECT_EQ(file.result.ss, (data::ResultList{24.0f, 15.5f, kUnset, kUnset, kUnset, kUnset, kUnset, kUnset, kUnset, kUnset}));
+  EXPECT_TRUE(doc_.vPara.ssRanges.empty());  // the settings keep their own list
+  const data::PatternFile outOfBand = SideLobes("2300");
+  EXPECT_TRUE(outOfBand.ssRangesUsed.empty());
+  EXPECT_EQ(outOfBand.result.ss, data::UnsetList());
+  // Without breakpoints the kept list is used; a curve without knees gives none.
+  const SideLobeRanges kept = {{"1", "2"}};
+  EXPECT_EQ(RangesFromEnvelope({}, kept), kept);
+  EXPECT_TRUE(RangesFromEnvelope(test::CutFromPairs({{0.0f, 0.0f}, {1.0f, -1.0f}}), kept).empty());
 }
 
 TEST(VerticalEde, FoldsNearTheBackDirection) {
@@ -141,38 +149,8 @@ TEST(VerticalPowerRatio, HalfWeightsOnlyAtTheSumsOwnBounds) {
       {{-180.0f, dB(1)}, {-90.0f, dB(1)}, {0.0f, dB(4)}, {90.0f, dB(2)}, {180.0f, dB(1)}});
   CPerformance perf;
   EXPECT_NEAR(PowerRatioBelow(perf, cut, 0.0f), 100.0 / 3.0, 1e-4);
-}
-
-TEST(VerticalPowerRatio, AllPowerBelowTheHorizonApproachesHundred) {
-  // P1 = 179.5 * 90 / 180; P2 and P3 hold little more than the half-weighted 0 dB
-  // samples at 0 and 90: 0.5 * 180 / 360 and 0.5 * 90 / 180.
-  const PointSequence cut =
-      SampledCut(-180, 180, 0.5, [](double a) { return (a >= 0.0 && a <= 90.0) ? 0.0 : -100.0; });
-  CPerformance perf;
-  EXPECT_NEAR(PowerRatioBelow(perf, cut, 0.0f), 89.75 * 100.0 / 90.25, 1e-3);
   EXPECT_EQ(PowerRatioBelow(perf, test::CutFromPairs({{0.0f, 0.0f}}), 0.0f), kUnset);  // too few samples
 }
-
-TEST(VerticalPowerRatio, BoundsOfTheThreeRatios) {
-  // Peak at 4; the 10 dB crossing above it lies between -6 (-12 dB) and -5 (-9.72 dB).
-  const PointSequence cut = SampledCut(-180, 180, 1.0, test::GaussianBeam(4.0, 10.0, -30.0));
-  CPerformance perf;
-  data::PerformanceResult r;
-  perf.GetMaxMin(cut, r);
-  ComputePowerRatios(perf, cut, r);
-  EXPECT_EQ(r.vbrR, PowerRatioBelow(perf, cut, 4.0f));
-  EXPECT_EQ(r.vbrU, PowerRatioBelow(perf, cut, -1.6f));
-  EXPECT_EQ(r.vbr10dB, PowerRatioBelow(perf, cut, -6.0f));
-  EXPECT_GT(r.vbrU, r.vbrR);
-}
-
-// Cuts for the four cases of the envelope refinement (FSU_env = -35, FSD_env = 35).
-struct RefinementCase {
-  const char* name;
-  std::map<int, float> levels;
-  float scope;
-  PatternPoint fsu;
-};
 
 std::map<int, float> Merge(std::map<int, float> a, const std::map<int, float>& b) {
   a.insert(b.begin(), b.end());
@@ -183,6 +161,26 @@ std::map<int, float> Falling(int from, int to, int step) {
   std::map<int, float> levels;
   for (int a = from; a != to + step; a += step) levels[a] = -static_cast<float>(std::abs(a - from) + 1);
   return levels;
+}
+
+// The envelope refinement with FSU_env = -35 and FSD_env = 35.
+PatternPoint RefinedFsu(const std::map<int, float>& levels, float scope) {
+  data::PatternFile file = ElevationFile(DegreeCut(levels, -30.0f));
+  if (levels.find(0) == levels.end()) file.points[60].fMag = 0.0f;
+  CPerformance perf;
+  perf.GetMaxMin(file.points, file.result);
+  VPara v;
+  v.FSU_envcal = 1;
+  v.FSU_env = -35.0f;
+  v.FSD_env = 35.0f;
+  v.env_scope = scope;
+  IndicatorFlags flags;
+  flags.Set(Indicator::FSU, true);
+  ComputeFsu(file.points, v, flags, file.result);
+  if (file.result.fsu != PatternPoint{}) {
+    EXPECT_EQ(file.result.fsuLobe, (PatternPoint{file.result.fsu.fDeg, -file.result.fsu.fMag}));
+  }
+  return file.result.fsu;
 }
 
 TEST(VerticalFsuRefinement, FourCasesOfTheTwoEnvelopeLobes) {
@@ -196,9 +194,14 @@ TEST(VerticalFsuRefinement, FourCasesOfTheTwoEnvelopeLobes) {
                                              {-8, -20.0f},  {-7, -14.0f},  {-6, -10.0f},  {-5, -6.0f},
                                              {-4, -3.0f},   {-3, -3.5f},   {-2, -4.0f},   {-1, -2.0f},
                                              {0, 0.0f}};
-  const std::map<int, float> zeroPeakLower = {{0, 0.0f},    {1, -3.0f}, {2, -20.0f},
-                                              {3, -16.0f}, {4, -17.0f}, {5, -25.0f}};
-  const RefinementCase cases[] = {
+  const std::map<int, float> zeroPeakLower = {{0, 0.0f}, {1, -3.0f}, {2, -20.0f}, {3, -16.0f}, {4, -17.0f}, {5, -25.0f}};
+  struct Case {
+    const char* name;
+    std::map<int, float> levels;
+    float scope;
+    PatternPoint fsu;
+  };
+  const Case cases[] = {
       // U and D within 30 degrees, U further out than D and the valley too: the mirror of D.
       {"mirror", Merge(nearUpper, nearLower), 0.0f, {-1.0f, 9.0f}},
       {"scope keeps U", Merge(nearUpper, nearLower), 6.0f, {-6.0f, 14.5f}},
@@ -207,46 +210,13 @@ TEST(VerticalFsuRefinement, FourCasesOfTheTwoEnvelopeLobes) {
       // D beyond 30 (the lower side only falls): U.
       {"D beyond 30", Merge(shallowUpper, Falling(1, 60, 1)), 0.0f, {-4.0f, 3.0f}},
   };
-  for (const RefinementCase& c : cases) {
-    data::PatternFile file = ElevationFile(DegreeCut(c.levels, -30.0f));
-    CPerformance perf;
-    perf.GetMaxMin(file.points, file.result);
-    VPara v;
-    v.FSU_envcal = 1;
-    v.FSU_env = -35.0f;
-    v.FSD_env = 35.0f;
-    v.env_scope = c.scope;
-    IndicatorFlags flags;
-    flags.Set(Indicator::FSU, true);
-    ComputeFsu(file.points, v, flags, file.result);
-    EXPECT_EQ(file.result.fsu, c.fsu) << c.name;
-    EXPECT_EQ(file.result.fsuLobe, (PatternPoint{c.fsu.fDeg, -c.fsu.fMag})) << c.name;
-  }
+  for (const Case& c : cases) EXPECT_EQ(RefinedFsu(c.levels, c.scope), c.fsu) << c.name;
 }
 
 TEST(VerticalFsuRefinement, BothLobesOutsideLogsAndKeepsFsu) {
-  test::TempDir logDir;
-  data::CDiagnosticLog& log = data::CDiagnosticLog::Instance();
-  const std::string previous = log.FilePath().substr(0, log.FilePath().size() - std::string("/Log.txt").size());
-  log.SetFolder(logDir.path().string());
-  data::PatternFile file = ElevationFile(DegreeCut(Merge(Falling(-1, -60, -1), Falling(1, 60, 1)), -30.0f));
-  file.points[60].fMag = 0.0f;
-  CPerformance perf;
-  perf.GetMaxMin(file.points, file.result);
-  VPara v;
-  v.FSU_envcal = 1;
-  v.FSU_env = -35.0f;
-  v.FSD_env = 35.0f;
-  IndicatorFlags flags;
-  flags.Set(Indicator::FSU, true);
-  ComputeFsu(file.points, v, flags, file.result);
-  log.Close();
-  log.SetFolder(previous);
-  EXPECT_EQ(file.result.fsu, PatternPoint{});
-  std::ifstream in(logDir.path() / "Log.txt");
-  std::stringstream text;
-  text << in.rdbuf();
-  EXPECT_NE(text.str().find("] FSU Error! \r\n"), std::string::npos);
+  test::LogCapture log;
+  EXPECT_EQ(RefinedFsu(Merge(Falling(-1, -60, -1), Falling(1, 60, 1)), 0.0f), PatternPoint{});
+  EXPECT_NE(log.Text().find("] FSU Error! \r\n"), std::string::npos);
 }
 
 }  // namespace

@@ -77,16 +77,18 @@ TEST_F(AuxiliaryInputs, BinaryGainLevelFileIgnoresPartialAndNonFiniteRecords) {
   EXPECT_EQ(*Gains("binary.txt"), (PointSequence{{1700.0f, -30.5f}, {1720.0f, 14.75f}}));
 }
 
-TEST_F(AuxiliaryInputs, BadGainLevelPaths) {
+TEST_F(AuxiliaryInputs, BadPathsStoreNothingAndOnlyAnEmptyGainLevelPathIsReported) {
   ReadGainLevelFile(doc_, "");
-  ASSERT_EQ(messages_.shown.size(), 1u);
-  EXPECT_EQ(messages_.shown[0].text, "sz_GainFilePath is null!");
-
   ReadGainLevelFile(doc_, (dir_.path() / "missing.txt").string());
   std::filesystem::create_directories(dir_.path() / "folder.txt");
   ReadGainLevelFile(doc_, (dir_.path() / "folder.txt").string());
+  ReadEnvelopeFile(doc_, dir_.Write("flat.txt", "0 0"));  // no line break
+  ReadEnvelopeFile(doc_, "");
+  ReadEnvelopeFile(doc_, (dir_.path() / "missing.txt").string());
   EXPECT_TRUE(doc_.gainLevelMap.empty());
-  EXPECT_EQ(messages_.shown.size(), 1u);
+  EXPECT_TRUE(doc_.envelopeMap.empty());
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].text, "sz_GainFilePath is null!");
 }
 
 TEST_F(AuxiliaryInputs, GainLevelFolderIsNotEnteredAndTheNameTestIsExact) {
@@ -123,14 +125,6 @@ TEST_F(AuxiliaryInputs, EnvelopeTitleLineRule) {
     ASSERT_EQ(doc_.envelopeMap.count(ToKey(path)), 1u) << c.name;
     EXPECT_EQ(doc_.envelopeMap[ToKey(path)].points, c.points) << c.name;
   }
-}
-
-TEST_F(AuxiliaryInputs, EnvelopeWithoutLineBreakOrPathStoresNothing) {
-  ReadEnvelopeFile(doc_, dir_.Write("flat.txt", "0 0"));
-  ReadEnvelopeFile(doc_, "");
-  ReadEnvelopeFile(doc_, (dir_.path() / "missing.txt").string());
-  EXPECT_TRUE(doc_.envelopeMap.empty());
-  EXPECT_TRUE(messages_.shown.empty());
 }
 
 TEST_F(AuxiliaryInputs, EnvelopeFoldersAreEnteredAndReloadingReplacesEqualKeys) {
@@ -176,16 +170,6 @@ TEST_F(AuxiliaryInputs, AfterABatchOnlyFoldersOfFilesWithoutGainAreLoaded) {
   LoadGainLevelsAfterBatch(doc_, {inA1, inB, inA2, (dir_.path() / "c/not-read.cm").string()});
   EXPECT_EQ(doc_.gainLevelMap.size(), 1u);
   EXPECT_NE(Gains("a/gain level_x.txt"), nullptr);
-}
-
-TEST_F(AuxiliaryInputs, InitialisationLoadsTheConfigurationFoldersEnvelopes) {
-  dir_.Write("program/Config File/1700_2200/V/v-plane.txt", "-10 -20\n0 0\n");
-  session::DocumentFolders folders;
-  folders.programFolder = (dir_.path() / "program").string();
-  folders.workingFolder = (dir_.path() / "work").string();
-  std::filesystem::create_directories(dir_.path() / "work");
-  session::InitialiseDocument(doc_, folders);
-  EXPECT_EQ(doc_.envelopeMap.count(Key("program/Config File/1700_2200/V/v-plane.txt")), 1u);
 }
 
 }  // namespace

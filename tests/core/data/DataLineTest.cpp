@@ -21,14 +21,8 @@ TEST(DataLine, SplitLinesHandlesLineEndsAndALastLineWithoutBreak) {
     std::vector<std::string> lines;
   };
   const std::vector<Case> cases = {
-      {"", {}},
-      {"a", {"a"}},
-      {"a\n", {"a"}},
-      {"a\r\nb\r\n", {"a", "b"}},
-      {"a\nb", {"a", "b"}},
-      {"a\n\nb\n", {"a", "", "b"}},
-      {"a\r\n\r\nb", {"a", "", "b"}},
-      {"\n", {""}},
+      {"", {}},           {"a", {"a"}},          {"a\n", {"a"}},           {"a\r\nb\r\n", {"a", "b"}},
+      {"a\nb", {"a", "b"}}, {"\n", {""}},       {"a\n\nb\n", {"a", "", "b"}}, {"a\r\n\r\nb", {"a", "", "b"}},
       {"x\r\r\n", {"x\r"}},  // only one carriage return belongs to the line end
   };
   for (const Case& c : cases) {
@@ -75,26 +69,15 @@ TEST(DataLine, ParseDataLineSplitsAtTheFirstBlankElseComma) {
       {"  0.00    0.02", true, 0.0f, 0.02f},  // right-aligned, padded columns
       {"\t-179.5\t-25.25", true, -179.5f, -25.25f},
       {"12,-3.5", true, 12.0f, -3.5f},
-      {"1.5, 2.5", true, 1.5f, 2.5f},  // a space before any comma wins
-      {"0.00, 1.5", true, 0.0f, 1.5f},     // one trailing comma on the angle
+      {"1.5, 2.5", true, 1.5f, 2.5f},         // a space before any comma wins
+      {"0.00, 1.5", true, 0.0f, 1.5f},        // one trailing comma on the angle
       {"5 -12.5 0.3 x", true, 5.0f, -12.5f},  // extra columns are ignored
       {"+7 -1e-2", true, 7.0f, -0.01f},
-      {"10 abc", false, 0, 0},  // letters are not a level
-      {"0 n/a", false, 0, 0},
-      {"0 12,5", false, 0, 0},  // a decimal comma is not read as 12
-      {"abc def", false, 0, 0},
-      {"3 ", false, 0, 0},
-      {"0 1e999", false, 0, 0},
-      {"0x1p3 1", false, 0, 0},
-      {"1 --2", false, 0, 0},
-      {"", false, 0, 0},
-      {"   ", false, 0, 0},
-      {"HORIZONTAL", false, 0, 0},
-      {"42", false, 0, 0},
-      {"1e39 5", false, 0, 0},  // does not fit a float
-      {"5 1e400", false, 0, 0},
-      {"inf 1", false, 0, 0},
-      {"1 nan", false, 0, 0},
+      // Letters, a decimal comma (not read as 12), one number, numbers that do not fit a float.
+      {"10 abc", false, 0, 0}, {"0 n/a", false, 0, 0},   {"0 12,5", false, 0, 0}, {"abc def", false, 0, 0},
+      {"3 ", false, 0, 0},     {"0 1e999", false, 0, 0}, {"0x1p3 1", false, 0, 0}, {"1 --2", false, 0, 0},
+      {"", false, 0, 0},       {"   ", false, 0, 0},     {"HORIZONTAL", false, 0, 0}, {"42", false, 0, 0},
+      {"1e39 5", false, 0, 0}, {"5 1e400", false, 0, 0}, {"inf 1", false, 0, 0},  {"1 nan", false, 0, 0},
   };
   for (const Case& c : cases) {
     float angle = -1.0f;

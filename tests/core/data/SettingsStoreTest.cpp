@@ -5,20 +5,11 @@
 #include <filesystem>
 #include <fstream>
 
+#include "support/FileText.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;
 using lumaret::data::CSettingsStore;
-using lumaret::data::PrepareSettingsStore;
-
-namespace {
-
-std::string Slurp(const fs::path& p) {
-  std::ifstream in(p);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-}  // namespace
 
 TEST(SettingsStore, WriteThenReadRoundTripsAndCreatesMissingElements) {
   lumaret::test::TempDir dir;
@@ -31,7 +22,7 @@ TEST(SettingsStore, WriteThenReadRoundTripsAndCreatesMissingElements) {
   EXPECT_EQ(store.Read("IDC_MISSING", "IDD_DIALOG_H_SETUP"), "");
   EXPECT_EQ(store.Read("IDC_EDIT_HBWXdB", "IDD_MISSING"), "");
   // Values are kept as plain text, readable by a person.
-  EXPECT_NE(Slurp(dir.path() / "Config.xml").find("value=\"12.5\""), std::string::npos);
+  EXPECT_NE(lumaret::test::FileText((dir.path() / "Config.xml").string()).find("value=\"12.5\""), std::string::npos);
   EXPECT_FALSE(fs::exists(dir.path() / "Config.xml.tmp"));
 }
 
@@ -47,25 +38,7 @@ TEST(SettingsStore, BrokenFileIsMovedAsideNeverOverwritten) {
   for (const auto& e : fs::directory_iterator(dir.path()))
     if (e.path().filename().string().rfind("Config.xml.bad-", 0) == 0) {
       ++aside;
-      EXPECT_NE(Slurp(e.path()).find("IDC_Y value=\"1\""), std::string::npos);
+      EXPECT_NE(lumaret::test::FileText(e.path().string()).find("IDC_Y value=\"1\""), std::string::npos);
     }
   EXPECT_EQ(aside, 1);
-}
-
-TEST(SettingsStore, PrepareCopiesShippedDefaultOrReplacesBrokenStore) {
-  lumaret::test::TempDir dir;
-  const std::string shipped = std::string(LUMARET_SOURCE_DIR) + "/Config File/Config.xml";
-  const std::string path = PrepareSettingsStore(dir.path().string(), shipped);
-  CSettingsStore store(path);
-  EXPECT_EQ(store.Read("IDC_EDIT_THP_XDB", "IDD_DIALOG_H_SETUP"), "3,10");
-  EXPECT_EQ(store.Read("ID_UNITARY", "ID_MENU"), "FALSE");
-  EXPECT_EQ(store.Read("IDC_EDIT_72", "IDD_DIALOG_V_SETUP"), "20");
-
-  store.Write("7", "IDC_EDIT_HBWXdB", "IDD_DIALOG_H_SETUP");
-  PrepareSettingsStore(dir.path().string(), shipped);  // a good store is kept as it is
-  EXPECT_EQ(store.Read("IDC_EDIT_HBWXdB", "IDD_DIALOG_H_SETUP"), "7");
-
-  std::ofstream(path, std::ios::trunc) << "garbage";
-  PrepareSettingsStore(dir.path().string(), shipped);
-  EXPECT_EQ(store.Read("IDC_EDIT_HBWXdB", "IDD_DIALOG_H_SETUP"), "10");
 }

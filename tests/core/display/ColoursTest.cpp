@@ -4,36 +4,23 @@
 
 #include <filesystem>
 
-#include "core/display/FileText.h"
+#include "support/FileText.h"
 #include "support/TempDir.h"
 
 using namespace lumaret::display;
 using lumaret::test::FileText;
 using lumaret::test::TempDir;
 
-TEST(Colours, MissingFileIsCreatedEmptyAndDefaultsApply) {
+TEST(Colours, MissingFileIsCreatedEmptyAndTheDefaultPaletteCyclesOverTwentyFourSlots) {
   TempDir dir;
   const std::string path = (dir.path() / kColourFileName).string();
   const ColourSettings c = LoadColourSettings(path);
   EXPECT_TRUE(std::filesystem::exists(path));
   EXPECT_EQ(FileText(path), "");
-  EXPECT_EQ(c.axes.coordinates, Rgb(200, 200, 200));
-  EXPECT_EQ(c.axes.grid, Rgb(0, 0, 0));
   EXPECT_FALSE(c.userPalette);
-}
-
-TEST(Colours, DefaultPaletteCyclesOverTwentyFourSlots) {
-  const ColourSettings c = DefaultColours();
-  struct Case {
-    int curve;
-    Colour colour;
-  };
-  const Case cases[] = {
-      {1, Rgb(0, 0, 255)}, {2, Rgb(255, 0, 0)}, {3, Rgb(139, 54, 38)}, {23, Rgb(200, 60, 10)},
-      {24, c.palette[0]},  {25, Rgb(0, 0, 255)}, {48, c.palette[0]},
-  };
-  for (const auto& k : cases) EXPECT_EQ(CurveColour(c, k.curve), k.colour) << k.curve;
-  EXPECT_EQ(c.palette[0], Rgb(0, 0, 0));
+  const std::pair<int, Colour> cases[] = {{1, Rgb(0, 0, 255)}, {2, Rgb(255, 0, 0)}, {23, Rgb(200, 60, 10)},
+                                          {24, Rgb(0, 0, 0)},  {25, Rgb(0, 0, 255)}, {48, Rgb(0, 0, 0)}};
+  for (const auto& [curve, colour] : cases) EXPECT_EQ(CurveColour(c, curve), colour) << curve;
 }
 
 TEST(Colours, UserColoursAreUsedInOrderWithTheLastInSlotZero) {

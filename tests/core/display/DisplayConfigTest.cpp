@@ -5,7 +5,6 @@
 #include <filesystem>
 
 #include "analysis/IndicatorTable.h"
-#include "core/display/FileText.h"
 #include "support/TempDir.h"
 #include "session/CTessalyUnitDoc.h"
 
@@ -15,7 +14,6 @@ using analysis::Indicator;
 using analysis::IndicatorFlags;
 using analysis::kIndicatorCount;
 using analysis::kMenuSection;
-using lumaret::test::FileText;
 using lumaret::test::TempDir;
 
 namespace {
@@ -49,31 +47,6 @@ class DisplayConfig : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(DisplayConfig, SaveThenLoadRestoresEveryFlag) {
-  doc.indicators = Alternating();
-  ASSERT_TRUE(SaveConfiguration(doc, {}, Ini("sel.ini")));
-  doc.indicators.SetAll(true);
-  ASSERT_TRUE(LoadConfiguration(doc, {}, Ini("sel.ini")));
-  EXPECT_TRUE(SameFlags(doc.indicators, Alternating()));
-  ASSERT_EQ(messages.shown.size(), 2u);
-  EXPECT_EQ(messages.shown[0].text, "Save ConfigFile OK!");
-  EXPECT_EQ(messages.shown[1].text, "Load ConfigFile OK!");
-}
-
-TEST_F(DisplayConfig, SavedFileHoldsTheThreeSectionsInTableOrderAsKeyEqualsValue) {
-  IndicatorFlags flags;
-  flags.Set(Indicator::VMaxLevel, true);
-  flags.Set(Indicator::Losses, true);
-  ASSERT_TRUE(WriteConfigurationFile(Ini("sel.ini"), flags));
-  const std::string text = FileText(Ini("sel.ini"));
-  const auto v = text.find("[VParameter]"), h = text.find("[HParameter]"), r = text.find("[RParameter]");
-  ASSERT_NE(r, std::string::npos);
-  EXPECT_LT(v, h);
-  EXPECT_LT(h, r);
-  EXPECT_NE(text.find("cm_isSelVMaxLevel=TRUE\ncm_isSelVBW3dB=FALSE\n"), std::string::npos);
-  EXPECT_NE(text.find("Gain=FALSE\nLosses=TRUE\n"), std::string::npos);
-}
-
 TEST_F(DisplayConfig, MissingKeysAndNonExactTextsClearFlags) {
   struct Case {
     const char* text;
@@ -92,33 +65,6 @@ TEST_F(DisplayConfig, MissingKeysAndNonExactTextsClearFlags) {
     ASSERT_TRUE(flags.has_value());
     EXPECT_EQ(flags->IsSet(c.indicator), c.set) << c.text;
   }
-}
-
-TEST_F(DisplayConfig, UnreadableFileIsReportedAndChangesNothing) {
-  doc.indicators = Alternating();
-  EXPECT_FALSE(LoadConfiguration(doc, {}, Ini("missing.ini")));
-  EXPECT_TRUE(SameFlags(doc.indicators, Alternating()));
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_NE(messages.shown[0].text.find("missing.ini"), std::string::npos);
-  EXPECT_FALSE(SaveConfiguration(doc, {}, Ini("no-such-folder/sel.ini")));
-  // An empty name is a cancelled dialog: nothing happens, nothing is said.
-  EXPECT_FALSE(LoadConfiguration(doc, {}, ""));
-  EXPECT_EQ(messages.shown.size(), 2u);
-}
-
-TEST_F(DisplayConfig, LoadWritesEveryFlagAndTheSprDisplayToTheMenuStates) {
-  IndicatorFlags flags;
-  flags.SetAll(false);
-  flags.Set(Indicator::Unitary, true);
-  ASSERT_TRUE(WriteConfigurationFile(Ini("sel.ini"), flags));
-  ViewSwitches view;
-  view.sprDisplay = true;
-  view.markerMax = true;
-  ASSERT_TRUE(LoadConfiguration(doc, view, Ini("sel.ini")));
-  for (const auto& row : analysis::IndicatorTable())
-    EXPECT_EQ(Menu(std::string(row.menuKey)), row.indicator == Indicator::Unitary ? "TRUE" : "FALSE") << row.menuKey;
-  EXPECT_EQ(Menu("ID_SPRDISPLAY"), "TRUE");
-  EXPECT_EQ(Menu("ID_MASKMAXMAG"), "FALSE");  // only the view's close writes the markers
 }
 
 TEST_F(DisplayConfig, ViewCloseWritesEveryMenuKeyAndReadsBack) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "display/Normalisation.h"
+#include "support/LogCapture.h"
+
 #include "session/CTessalyUnitDoc.h"
 
 using namespace lumaret;
@@ -93,4 +96,27 @@ TEST_F(PlotData, ARotatedSelectionShowsItsBackupDottedBehindItInTheSameColour) {
   EXPECT_FALSE(curves[1].dotted);
   EXPECT_EQ(curves[0].colour, curves[1].colour);
   EXPECT_EQ(curves[0].points[0], (LogicalPoint{0, -3600}));
+}
+
+TEST_F(PlotData, NormalisationShiftsEachCutByItsOwnMaximumAndCrossPolarCutsByTheirPartners) {
+  data::PatternFile& msi = Load("/d/a.msi", "msi", "", {});
+  msi.result.hpeak = {3.0f, -1.5f};
+  msi.result.vmax = {-6.0f, -2.5f};
+  EXPECT_EQ(NormalisationOffset(doc, msi, CutPlane::Horizontal), -1.5f);
+  EXPECT_EQ(NormalisationOffset(doc, msi, CutPlane::Vertical), -2.5f);
+
+  Load("/d/p1_p45_h_co_1.cm", "h", "co", {}).result.hpeak = {3.0f, -0.75f};
+  data::PatternFile& cr = Load("/d/p1_p45_h_cr_1.cm", "h", "cr", {});
+  cr.result.hpeak = {3.0f, -20.0f};
+  EXPECT_EQ(NormalisationOffset(doc, cr, CutPlane::Horizontal), -0.75f);
+
+  // Without its partner a cross-polar cut stays where it is, and the log says why.
+  test::LogCapture log;
+  data::PatternFile& lonely = Load("/d/p2_m45_e_cr_1.cm", "e", "cr", {});
+  lonely.fileName = "p2_m45_e_cr_1.cm";
+  lonely.result.vmax = {-6.0f, -2.5f};
+  EXPECT_EQ(NormalisationOffset(doc, lonely, CutPlane::Vertical), 0.0f);
+  const std::string text = log.Text();
+  EXPECT_NE(text.find("LAST ERROR: "), std::string::npos);
+  EXPECT_NE(text.find("(p2_m45_e_cr_1.cm)"), std::string::npos) << text;
 }

@@ -42,19 +42,6 @@ TEST(PlotGrid, PolarCirclesFollowTheScaleAndLineSteps) {
   EXPECT_EQ(radii, (std::vector<int>{3000, 2500, 2000, 1500, 1000, 500, 3000, 2000, 1000, 3000}));
 }
 
-TEST(PlotGrid, PolarSpokesStartAtThreeScaleStepsAndComeInMirroredPairs) {
-  PolarGridFixture f;
-  const auto items = PolarGrid(f.state, f.mapping, f.colours, false);
-  std::vector<GridItem> spokes;
-  for (const auto& i : Only(items, Kind::Line))
-    if (i.pen.colour == f.colours.coordinates) spokes.push_back(i);
-  ASSERT_EQ(spokes.size(), 36u);  // 0, 10, ... 170 degrees, each at +a and -a
-  EXPECT_EQ(spokes[0].from, (LogicalPoint{0, -1500}));
-  EXPECT_EQ(spokes[0].to, (LogicalPoint{0, -3000}));
-  EXPECT_EQ(spokes[18].to, (LogicalPoint{3000, 0}));   // +90 degrees: right
-  EXPECT_EQ(spokes[19].to, (LogicalPoint{-3000, 0}));  // -90 degrees: left
-}
-
 TEST(PlotGrid, PolarLabelsSkipTheQuarterAnglesAndTheCentreLevel) {
   PolarGridFixture f;
   const auto items = PolarGrid(f.state, f.mapping, f.colours, false);
@@ -66,18 +53,6 @@ TEST(PlotGrid, PolarLabelsSkipTheQuarterAnglesAndTheCentreLevel) {
   // "90°" sits 15 px right of the right end of the horizontal diameter: 15 px = 225 logical.
   const auto labels = Only(items, Kind::Text, 20);
   EXPECT_EQ(labels[6].from, (LogicalPoint{3000 + 225, -450}));
-}
-
-TEST(PlotGrid, ReferenceLineAddsADottedCircleThreeDecibelsInAndItsLabel) {
-  PolarGridFixture f;
-  const auto items = PolarGrid(f.state, f.mapping, f.colours, true);
-  const auto circles = Only(items, Kind::Circle);
-  const auto dotted = std::find_if(circles.begin(), circles.end(),
-                                   [](const GridItem& c) { return c.pen.style == PenStyle::Dotted; });
-  ASSERT_NE(dotted, circles.end());
-  EXPECT_EQ(dotted->radius, 2700);
-  EXPECT_EQ(dotted->pen.colour, kReferenceLineColour);
-  EXPECT_EQ(Texts(items, 18), (std::vector<std::string>{"-20", "-10", "-3"}));
 }
 
 TEST(PlotGrid, NonPositiveStepsDrawNoLinesInsteadOfLoopingForever) {
@@ -107,16 +82,4 @@ TEST(PlotGrid, CartesianGridLabelsAndReferenceLine) {
   ASSERT_NE(reference, lines.end());
   EXPECT_EQ(reference->from, (LogicalPoint{-1800, -300}));
   EXPECT_EQ(reference->to, (LogicalPoint{1800, -300}));
-}
-
-TEST(PlotGrid, CartesianReferenceLineNeedsMinusThreeDecibelsOnTheAxis) {
-  DrawSetting setting;
-  setting.pmStart = -10;
-  setting.pmEnd = -40;
-  const PlotState s = MakePlotState(CoordinateMode::Cartesian, setting, false);
-  const auto items = CartesianGrid(s, CartesianScreenMapping(s, 850, 550), GridColours{}, true);
-  for (const auto& i : items) {
-    EXPECT_NE(i.pen.style, PenStyle::Dotted);
-    EXPECT_NE(i.text, "-3dB");
-  }
 }

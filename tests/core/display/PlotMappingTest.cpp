@@ -46,13 +46,6 @@ TEST(PlotMapping, PolarSamplesLandWhereTheClockwiseDialPutsThem) {
   for (const auto& c : cases) EXPECT_EQ(PolarPixel(s, c.angle, c.level), c.expected) << c.angle << " " << c.level;
 }
 
-TEST(PlotMapping, PolarLogicalPointsUseTruncation) {
-  // rho = 1234.5 hundredths at 30 degrees: -cos(120) * rho = 617.25, -sin(120) * rho = -1069.1
-  const LogicalPoint p = PolarPoint(PolarState(), 30.0f, -27.655f, 0.0f);
-  EXPECT_EQ(p.x, 617);
-  EXPECT_EQ(p.y, -1069);
-}
-
 TEST(PlotMapping, NormalisedMaximumSitsOnTheOuterCircle) {
   const PlotState s = PolarState(true);
   EXPECT_EQ(PolarPixel(s, 0.0f, -12.5f, -12.5f), (PixelPoint{280, 80}));
@@ -78,14 +71,6 @@ TEST(PlotMapping, CartesianLevelsAreClampedToThePlot) {
   EXPECT_EQ(CartesianY(s, 5.0f, 0.0f), 0);
   EXPECT_EQ(CartesianY(s, -60.0f, 0.0f), -5000);
   EXPECT_EQ(CartesianY(s, -12.345f, 0.0f), -1234);
-}
-
-TEST(PlotMapping, CartesianPlotSpansTheClientAreaLessItsMargins) {
-  const PlotState s = CartesianState();
-  const PlotMapping m = CartesianScreenMapping(s, 850, 550);
-  EXPECT_EQ(LogicalToPixel(m, {-1800, 0}), (PixelPoint{30, 25}));
-  EXPECT_EQ(LogicalToPixel(m, {1800, -5000}), (PixelPoint{830, 525}));
-  EXPECT_EQ(LogicalToPixel(m, CartesianPoint(s, 0.0f, -25.0f, 0.0f)), (PixelPoint{430, 275}));
 }
 
 TEST(PlotMapping, PixelToLogicalInvertsTheMapping) {

@@ -14,12 +14,10 @@ namespace {
 class DragHistoryTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    data::PatternFile f = test::SplitCutFile(
-        "/camp/1700_2200_ANTX65_20261206_A_B", "P1_p45_h_co_2_0_1710.cm",
-        test::CutFromPairs({{-3, -14}, {-2, -10}, {-1, -20}, {0, -15}, {1, -10}, {2, -5}, {3, 0}, {4, -10},
-                            {5, -20}, {6, -11}, {7, -15}}));
-    key = f.key;
-    doc.patterns[key] = std::move(f);
+    key = test::AddSplitCut(doc.patterns, "/camp/1700_2200_ANTX65_20261206_A_B", "P1_p45_h_co_2_0_1710.cm",
+                            test::CutFromPairs({{-3, -14}, {-2, -10}, {-1, -20}, {0, -15}, {1, -10}, {2, -5},
+                                                {3, 0}, {4, -10}, {5, -20}, {6, -11}, {7, -15}}))
+              .key;
     displayed = {"/not/loaded.cm", key};
   }
   PointSequence& Points() { return doc.patterns[key].points; }
@@ -36,25 +34,13 @@ class DragHistoryTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(DragHistoryTest, DragUndoRedoReturnsToTheDraggedState) {
-  const PointSequence original = Points();
-  Drag(1.0f);
-  EXPECT_EQ(doc.currentKey, key);
-  const PointSequence dragged = Points();
-  ASSERT_NE(dragged, original);
-  EXPECT_FALSE(processing::RedoDrag(doc, displayed)) << "nothing undone yet";
-  EXPECT_EQ(Points(), dragged);
-  EXPECT_TRUE(processing::UndoDrag(doc, displayed));
-  EXPECT_EQ(Points(), original);
-  EXPECT_TRUE(processing::RedoDrag(doc, displayed));
-  EXPECT_EQ(Points(), dragged);
-  EXPECT_FALSE(processing::RedoDrag(doc, displayed)) << "already on the last snapshot";
-}
-
-TEST_F(DragHistoryTest, UndoWalksBackThroughSeveralDragsAndStopsAtTheFirst) {
+TEST_F(DragHistoryTest, UndoAndRedoWalkTheSnapshotsAndANewDragDropsTheRedoBranch) {
   const PointSequence s0 = Points();
   Drag(1.0f);
+  EXPECT_EQ(doc.currentKey, key);
   const PointSequence s1 = Points();
+  ASSERT_NE(s1, s0);
+  EXPECT_FALSE(processing::RedoDrag(doc, displayed)) << "nothing undone yet";
   Drag(0.5f);
   const PointSequence s2 = Points();
   ASSERT_TRUE(processing::UndoDrag(doc, displayed));
@@ -66,19 +52,16 @@ TEST_F(DragHistoryTest, UndoWalksBackThroughSeveralDragsAndStopsAtTheFirst) {
   ASSERT_TRUE(processing::RedoDrag(doc, displayed));
   ASSERT_TRUE(processing::RedoDrag(doc, displayed));
   EXPECT_EQ(Points(), s2);
-}
+  EXPECT_FALSE(processing::RedoDrag(doc, displayed)) << "already on the last snapshot";
 
-TEST_F(DragHistoryTest, ANewDragAfterUndoDropsTheRedoBranch) {
-  const PointSequence s0 = Points();
-  Drag(1.0f);
   ASSERT_TRUE(processing::UndoDrag(doc, displayed));
   Drag(-0.5f);
-  const PointSequence s2 = Points();
+  const PointSequence s3 = Points();
   EXPECT_FALSE(processing::RedoDrag(doc, displayed));
   ASSERT_TRUE(processing::UndoDrag(doc, displayed));
-  EXPECT_EQ(Points(), s0);
+  EXPECT_EQ(Points(), s1);
   ASSERT_TRUE(processing::RedoDrag(doc, displayed));
-  EXPECT_EQ(Points(), s2);
+  EXPECT_EQ(Points(), s3);
 }
 
 TEST_F(DragHistoryTest, ASelectionChangeKeepsTheCurrentSnapshotForItsOwnFileOnly) {
@@ -89,10 +72,9 @@ TEST_F(DragHistoryTest, ASelectionChangeKeepsTheCurrentSnapshotForItsOwnFileOnly
   EXPECT_EQ(doc.processing.dragSnapshots.size(), 1u);
 
   // Another file displayed first: undo must not put this file's samples into it.
-  data::PatternFile other = test::SplitCutFile("/camp/1700_2200_ANTX65_20261206_A_B", "P2_m45_h_co_2_0_1710.cm",
-                                               test::CutFromPairs({{0, -1}, {1, -2}}));
-  const std::string otherKey = other.key;
-  doc.patterns[otherKey] = std::move(other);
+  const std::string otherKey = test::AddSplitCut(doc.patterns, "/camp/1700_2200_ANTX65_20261206_A_B",
+                                                 "P2_m45_h_co_2_0_1710.cm", test::CutFromPairs({{0, -1}, {1, -2}}))
+                                   .key;
   const PointSequence otherPoints = doc.patterns[otherKey].points;
   EXPECT_FALSE(processing::UndoDrag(doc, {otherKey}));
   EXPECT_FALSE(processing::RedoDrag(doc, {otherKey}));

@@ -30,35 +30,25 @@ std::vector<float> Changes(const PointSequence& before, const PointSequence& aft
 
 }  // namespace
 
-TEST(DragReshape, RaisingTheRisingFlankMovesTheLobeAndWeightsItsFlanksQuadratically) {
-  const PointSequence before = LobeCut();
-  PointSequence cut = before;
-  RecordingMessages messages;
-  ASSERT_TRUE(ReshapeCut(cut, 2.51f, 1.0f, messages));
-  const std::vector<float> expected{0, 0, 0, 0.4375f, 0.75f, 0.9375f, 1.0f, 0.75f, 0, 0, 0};
-  const std::vector<float> got = Changes(before, cut);
-  for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_NEAR(got[i], expected[i], 1e-5) << "sample " << i;
-  EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST(DragReshape, DraggingNearAValleyBottomDeepensTheValleyOnly) {
-  const PointSequence before = LobeCut();
-  PointSequence cut = before;
-  RecordingMessages messages;
-  ASSERT_TRUE(ReshapeCut(cut, 4.91f, -2.0f, messages));
-  const std::vector<float> expected{0, 0, 0, 0, 0, 0, 0, -1.5f, -2.0f, 0, 0};
-  const std::vector<float> got = Changes(before, cut);
-  for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_NEAR(got[i], expected[i], 1e-5) << "sample " << i;
-}
-
-TEST(DragReshape, SuccessiveMovesStartFromTheLevelsLeftBefore) {
-  PointSequence cut = LobeCut();
-  RecordingMessages messages;
-  ASSERT_TRUE(ReshapeCut(cut, 2.51f, 0.5f, messages));
-  ASSERT_TRUE(ReshapeCut(cut, 2.51f, 0.5f, messages));
-  EXPECT_FLOAT_EQ(cut[6].fMag, 1.0f);   // the lobe top moved by both changes
-  EXPECT_FLOAT_EQ(cut[2].fMag, -20.0f);  // the valleys stay
-  EXPECT_FLOAT_EQ(cut[8].fMag, -20.0f);
+TEST(DragReshape, TheGrabbedLobeOrValleyMovesWithItsFlanksWeightedQuadratically) {
+  struct Case {
+    const char* name;
+    float angle, change;
+    std::vector<float> expected;
+  };
+  const Case cases[] = {
+      {"raising the rising flank moves the lobe", 2.51f, 1.0f, {0, 0, 0, 0.4375f, 0.75f, 0.9375f, 1.0f, 0.75f, 0, 0, 0}},
+      {"dragging near a valley bottom deepens the valley only", 4.91f, -2.0f, {0, 0, 0, 0, 0, 0, 0, -1.5f, -2.0f, 0, 0}},
+  };
+  for (const Case& c : cases) {
+    const PointSequence before = LobeCut();
+    PointSequence cut = before;
+    RecordingMessages messages;
+    ASSERT_TRUE(ReshapeCut(cut, c.angle, c.change, messages)) << c.name;
+    const std::vector<float> got = Changes(before, cut);
+    for (std::size_t i = 0; i < c.expected.size(); ++i) EXPECT_NEAR(got[i], c.expected[i], 1e-5) << c.name << " " << i;
+    EXPECT_TRUE(messages.shown.empty());
+  }
 }
 
 TEST(DragReshape, CasesThatLeaveTheCutUnchanged) {

@@ -20,10 +20,7 @@ class LevelAdjustmentTest : public ::testing::Test {
   void SetUp() override { doc.settings.SetPath((dir.path() / "Config.xml").string()); }
 
   PatternFile& Add(const std::string& fileName, PointSequence points) {
-    PatternFile f = test::SplitCutFile(kFolder, fileName, std::move(points));
-    const std::string key = f.key;
-    doc.patterns[key] = std::move(f);
-    return doc.patterns[key];
+    return test::AddSplitCut(doc.patterns, kFolder, fileName, std::move(points));
   }
   static PointSequence Beam(double peakDb) {
     return test::SampledCut(-179.5, 180.0, 0.5, [peakDb](double a) {
@@ -96,14 +93,4 @@ TEST_F(LevelAdjustmentTest, NothingChangesWithoutALoadedChosenFileOrWithoutARefe
   PatternFile& empty = Add("P2_m45_h_co_2_0_1710.cm", {});
   Confirm(true, "", "", false, 0.0f, {empty.key});
   EXPECT_FALSE(processing::ApplyLevelAdjustment(doc).has_value());
-}
-
-TEST_F(LevelAdjustmentTest, FirstChosenKeyInAscendingOrderIsAdjusted) {
-  PatternFile& b = Add("P2_m45_h_co_2_0_1710.cm", Beam(0.0));
-  PatternFile& a = Add("P1_p45_h_co_2_0_1710.cm", Beam(0.0));
-  const PointSequence bBefore = b.points;
-  Confirm(true, "", "", true, 1.0f, {b.key, a.key});
-  processing::ApplyLevelAdjustment(doc);
-  EXPECT_EQ(b.points, bBefore);
-  EXPECT_NEAR(a.points[359].fMag, 1.0f, 1e-5);
 }

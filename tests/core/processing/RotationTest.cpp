@@ -24,10 +24,7 @@ PointSequence BeamAt(double peak) {
 class RotationTest : public ::testing::Test {
  protected:
   PatternFile& Add(const std::string& fileName, PointSequence points) {
-    PatternFile f = test::SplitCutFile(kFolder, fileName, std::move(points));
-    const std::string key = f.key;
-    doc.patterns[key] = std::move(f);
-    return doc.patterns[key];
+    return test::AddSplitCut(doc.patterns, kFolder, fileName, std::move(points));
   }
   void Select(const std::vector<std::string>& keys) { doc.currentSelection = keys; }
   void Mode(RotationMode mode, float target = 0, float angle = 0) {
@@ -86,18 +83,6 @@ TEST_F(RotationTest, NonRotateAfterTwoRotationsRestoresTheOriginalPoints) {
   Mode(RotationMode::NonRotate);
   processing::RotateWithHistory(doc);
   EXPECT_EQ(f.points, original);
-}
-
-TEST_F(RotationTest, CrossPolarFileTurnsByItsCoPolarPartnersPeak) {
-  PatternFile& co = Add("P1_p45_h_co_2_0_1710.cm", BeamAt(20.0));
-  PatternFile& cr = Add("P1_p45_h_cr_2_0_1710.cm", BeamAt(-50.0));
-  co.result.hpeak = {20.0f, 0.0f};
-  cr.result.hpeak = {-50.0f, 0.0f};
-  Select({cr.key});
-  Mode(RotationMode::ToZero);
-  processing::RotateWithHistory(doc);
-  EXPECT_EQ(PeakAngle(cr.points), -70.0f);
-  EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(RotationTest, MissingCoPolarPartnerIsReportedAndModeZeroTurnsNothing) {
