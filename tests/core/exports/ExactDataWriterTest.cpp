@@ -46,10 +46,22 @@ TEST_F(ExactDataWriterTest, SaveAsWalkUsesThePathTextAsTypedAndGoesOn) {
   EXPECT_EQ(outcome.written, std::vector<std::string>{(dir.path() / "out" / "P1_p45_h_co_2_0_900.cm").string()});
   EXPECT_EQ(messages.shown.size(), 1u);
 
-  // Without a final "/" the name is appended directly, as typed.
+  // A text that is no folder is a name prefix, appended to directly.
   WriteOutcome typed;
   EXPECT_TRUE(SaveAllAsExactData(doc, (dir.path() / "pre-").string(), typed));
   EXPECT_TRUE(fs::exists(dir.path() / "pre-P1_p45_h_co_2_0_900.cm"));
+}
+
+TEST_F(ExactDataWriterTest, SaveAsIntoAnExistingFolderTypedWithoutSeparator) {
+  Add("P1_p45_h_co_2_0_900.cm", test::CutFromPairs({{0, 0}}));
+  fs::create_directories(dir.path() / "out");
+  WriteOutcome outcome;
+  EXPECT_TRUE(SaveAllAsExactData(doc, (dir.path() / "out").string(), outcome));
+  EXPECT_TRUE(fs::exists(dir.path() / "out" / "P1_p45_h_co_2_0_900.cm"));
+  EXPECT_FALSE(fs::exists(dir.path() / "outP1_p45_h_co_2_0_900.cm"));
+  const std::string folder = (dir.path() / "out").string();
+  EXPECT_EQ(SaveAsPrefix(folder + "/"), folder + "/");
+  EXPECT_EQ(SaveAsPrefix(folder + "\\"), folder + "\\");
 }
 
 TEST_F(ExactDataWriterTest, EmptyPathIsRefused) {
