@@ -24,9 +24,11 @@
 #include "desktop/shell/Commands.h"
 #include "desktop/shell/FileListPane.h"
 #include "desktop/shell/LockKeyPanes.h"
+#include "desktop/shell/ProcessingCommands.h"
 #include "desktop/shell/Prompts.h"
 #include "desktop/shell/RecentFiles.h"
 #include "desktop/shell/ResultPanes.h"
+#include "desktop/shell/ScreenshotCommands.h"
 #include "desktop/view/PlotView.h"
 #include "display/DisplayConfig.h"
 #include "display/ResultLines.h"
@@ -67,6 +69,8 @@ CMainFrame::CMainFrame(session::CTessalyUnitDoc& doc, FilePrompts& prompts, data
   BuildStatusBar();
   SyncChecks();
   RefreshAll();
+  InstallProcessingCommands(*this);
+  InstallScreenshotCommands(*this);
 }
 
 CMainFrame::~CMainFrame() = default;
