@@ -15,9 +15,9 @@
 #include "desktop/shell/CMainFrame.h"
 #include "desktop/shell/ProcessingCommands.h"
 #include "desktop/shell/Prompts.h"
+#include "desktop/support/FrameFixture.h"
 #include "desktop/support/ModalDialogs.h"
 #include "session/DisplayedFiles.h"
-#include "session/DocumentSetup.h"
 
 using namespace lumaret;
 namespace fs = std::filesystem;
@@ -26,19 +26,6 @@ namespace {
 
 const std::string kCampaign = LUMARET_SOURCE_DIR "/samples/1700_2200_ANTX65_20261206_A_B/";
 const std::string kCo = "P1_p45_h_co_4_0_1940.cm";
-
-class FolderPrompts : public desktop::FilePrompts {
- public:
-  QString folder;
-  QStringList OpenFiles(QWidget*, const QString&, const QString&) override { return {}; }
-  QString OpenFile(QWidget*, const QString&, const QString&) override { return {}; }
-  QString SaveFile(QWidget*, const QString&, const QString&) override { return {}; }
-  QString ExistingFolder(QWidget*, const QString& title) override {
-    lastTitle = title;
-    return folder;
-  }
-  QString lastTitle;
-};
 
 template <typename T>
 T* Child(QDialog& dialog, const char* name) {
@@ -58,16 +45,11 @@ class ProcessingCommandsTest : public QObject {
   void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
   void init() {
-    work = std::make_unique<QTemporaryDir>();
-    messages = std::make_unique<data::RecordingMessages>();
-    doc = std::make_unique<session::CTessalyUnitDoc>(*messages);
-    session::DocumentFolders folders;
-    folders.programFolder = LUMARET_SOURCE_DIR "/";
-    folders.workingFolder = desktop::FromQt(work->path()) + "/";
-    session::InitialiseDocument(*doc, folders);
-    session::LoadViewState(*doc);
-    frame = std::make_unique<desktop::CMainFrame>(*doc, prompts, *messages);
-    QSignalSpy finished(frame.get(), &desktop::CMainFrame::OpenFinished);
+    f = std::make_unique<test::FrameFixture>(LUMARET_SOURCE_DIR "/");
+    doc = f->doc.get();
+    frame = f->frame.get();
+    messages = &f->messages;
+    QSignalSpy finished(frame, &desktop::CMainFrame::OpenFinished);
     frame->OpenPaths({desktop::ToQt(kCampaign + kCo), desktop::ToQt(kCampaign + "P1_p45_h_cr_4_0_1940.cm")}, false);
     QVERIFY(finished.wait(20000));
     key = data::ToKey(kCampaign + kCo);
@@ -75,10 +57,7 @@ class ProcessingCommandsTest : public QObject {
     messages->shown.clear();
   }
 
-  void cleanup() {
-    frame.reset();
-    doc.reset();
-  }
+  void cleanup() { f.reset(); }
 
   void rotationWithHistoryTurnsAndNonRotateRestores() {
     data::PatternFile& file = doc->patterns.at(key);
@@ -152,9 +131,9 @@ class ProcessingCommandsTest : public QObject {
   }
 
   void saveAsWritesIntoAFolderTypedWithoutSeparator() {
-    const std::string out = desktop::FromQt(work->path()) + "/out";
+    const std::string out = desktop::FromQt(f->work.path()) + "/out";
     fs::create_directories(out);
-    prompts.folder = desktop::ToQt(out);
+    f->prompts.folder = desktop::ToQt(out);
     test::WhenDialogOpens([&](QDialog& d) {
       QCOMPARE(d.windowTitle(), QString("Save as"));
       ClickOk(d);  // empty path: refused, stays open
@@ -164,7 +143,7 @@ class ProcessingCommandsTest : public QObject {
       ClickOk(d);
     });
     frame->Action("ID_FILE_SAVE_AS")->trigger();
-    QCOMPARE(prompts.lastTitle, QString::fromUtf8("选择数据导入目录："));
+    QCOMPARE(f->prompts.lastTitle, QString::fromUtf8("选择数据导入目录："));
     QCOMPARE(messages->shown.size(), std::size_t{1});
     QCOMPARE(messages->shown[0].text, std::string("Configured path can not be empty！"));
     QVERIFY(fs::exists(out + "/" + kCo));
@@ -172,11 +151,10 @@ class ProcessingCommandsTest : public QObject {
   }
 
  private:
-  std::unique_ptr<QTemporaryDir> work;
-  FolderPrompts prompts;
-  std::unique_ptr<data::RecordingMessages> messages;
-  std::unique_ptr<session::CTessalyUnitDoc> doc;
-  std::unique_ptr<desktop::CMainFrame> frame;
+  std::unique_ptr<test::FrameFixture> f;
+  session::CTessalyUnitDoc* doc = nullptr;
+  desktop::CMainFrame* frame = nullptr;
+  data::RecordingMessages* messages = nullptr;
   std::string key;
 };
 

@@ -14,22 +14,13 @@
 #include "desktop/shell/CMainFrame.h"
 #include "desktop/shell/Prompts.h"
 #include "desktop/shell/ScreenshotCommands.h"
+#include "desktop/support/FrameFixture.h"
 #include "desktop/support/ModalDialogs.h"
-#include "session/DocumentSetup.h"
 
 using namespace lumaret;
 using session::CaptureMode;
 
 namespace {
-
-class FolderPrompts : public desktop::FilePrompts {
- public:
-  QString folder;
-  QStringList OpenFiles(QWidget*, const QString&, const QString&) override { return {}; }
-  QString OpenFile(QWidget*, const QString&, const QString&) override { return {}; }
-  QString SaveFile(QWidget*, const QString&, const QString&) override { return {}; }
-  QString ExistingFolder(QWidget*, const QString&) override { return folder; }
-};
 
 }  // namespace
 
@@ -40,21 +31,13 @@ class ScreenshotCommandsTest : public QObject {
   void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
   void init() {
-    work = std::make_unique<QTemporaryDir>();
-    messages = std::make_unique<data::RecordingMessages>();
-    doc = std::make_unique<session::CTessalyUnitDoc>(*messages);
-    session::DocumentFolders folders;
-    folders.programFolder = LUMARET_SOURCE_DIR "/";
-    folders.workingFolder = desktop::FromQt(work->path()) + "/";
-    session::InitialiseDocument(*doc, folders);
-    session::LoadViewState(*doc);
-    frame = std::make_unique<desktop::CMainFrame>(*doc, prompts, *messages);
+    f = std::make_unique<test::FrameFixture>(LUMARET_SOURCE_DIR "/");
+    doc = f->doc.get();
+    frame = f->frame.get();
+    messages = &f->messages;
   }
 
-  void cleanup() {
-    frame.reset();
-    doc.reset();
-  }
+  void cleanup() { f.reset(); }
 
   void eachModeWritesABitmapOfItsSize() {
     const struct {
@@ -66,7 +49,7 @@ class ScreenshotCommandsTest : public QObject {
                  {CaptureMode::DataSheetWindow, {450, 450}}};
     for (const auto& c : cases) {
       QVERIFY(session::StoreCaptureMode(doc->settings, c.mode));
-      const QString path = work->filePath(QString("mode%1.bmp").arg(static_cast<int>(c.mode)));
+      const QString path = f->work.filePath(QString("mode%1.bmp").arg(static_cast<int>(c.mode)));
       QVERIFY(desktop::CaptureToFile(*doc, QSize(320, 240), desktop::FromQt(path), *messages));
       QImageReader reader(path);
       QCOMPARE(reader.format(), QByteArray("bmp"));
@@ -76,7 +59,7 @@ class ScreenshotCommandsTest : public QObject {
   }
 
   void aFileThatCannotBeCreatedIsReported() {
-    const std::string path = desktop::FromQt(work->filePath("missing/shot.bmp"));
+    const std::string path = desktop::FromQt(f->work.filePath("missing/shot.bmp"));
     QVERIFY(!desktop::CaptureToFile(*doc, QSize(320, 240), path, *messages));
     QCOMPARE(messages->shown.size(), std::size_t{1});
     QVERIFY(messages->shown[0].text.starts_with("Failed to save the file: " + path));
@@ -85,7 +68,7 @@ class ScreenshotCommandsTest : public QObject {
   void saveScreenshotTwiceKeepsBothPictures() {
     frame->Action("ID_SAVE_SCREENSHOT")->trigger();
     frame->Action("ID_SAVE_SCREENSHOT")->trigger();
-    const QDir pictures(work->filePath("Pictures"));
+    const QDir pictures(f->work.filePath("Pictures"));
     const QStringList shots = pictures.entryList({"*.bmp"}, QDir::Files, QDir::Name);
     QCOMPARE(shots.size(), 2);
     QVERIFY(shots[0].startsWith(QString::fromUtf8("截图")));
@@ -102,21 +85,20 @@ class ScreenshotCommandsTest : public QObject {
     frame->Action("ID_CAPTURE_SETTING")->trigger();
     QCOMPARE(session::LoadCaptureMode(doc->settings), CaptureMode::StandardWindow);
 
-    prompts.folder = work->filePath("shots");
+    f->prompts.folder = f->work.filePath("shots");
     frame->Action("ID_PICTURE_FOLDER")->trigger();
-    QCOMPARE(session::PictureFolder(*doc), desktop::FromQt(work->filePath("shots")) + "/");
+    QCOMPARE(session::PictureFolder(*doc), desktop::FromQt(f->work.filePath("shots")) + "/");
     frame->Action("ID_SAVE_SCREENSHOT")->trigger();
-    const QStringList shots = QDir(work->filePath("shots")).entryList({"*.bmp"}, QDir::Files);
+    const QStringList shots = QDir(f->work.filePath("shots")).entryList({"*.bmp"}, QDir::Files);
     QCOMPARE(shots.size(), 1);
-    QCOMPARE(QImageReader(work->filePath("shots/" + shots[0])).size(), QSize(600, 400));
+    QCOMPARE(QImageReader(f->work.filePath("shots/" + shots[0])).size(), QSize(600, 400));
   }
 
  private:
-  std::unique_ptr<QTemporaryDir> work;
-  FolderPrompts prompts;
-  std::unique_ptr<data::RecordingMessages> messages;
-  std::unique_ptr<session::CTessalyUnitDoc> doc;
-  std::unique_ptr<desktop::CMainFrame> frame;
+  std::unique_ptr<test::FrameFixture> f;
+  session::CTessalyUnitDoc* doc = nullptr;
+  desktop::CMainFrame* frame = nullptr;
+  data::RecordingMessages* messages = nullptr;
 };
 
 QTEST_MAIN(ScreenshotCommandsTest)
