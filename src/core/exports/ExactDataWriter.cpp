@@ -1,5 +1,8 @@
 #include "exports/ExactDataWriter.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "data/PatternGrammar.h"
 #include "exports/DataSection.h"
 #include "exports/OutputFile.h"
@@ -16,6 +19,12 @@ std::string LastComponent(const std::string& path) {
 }
 
 }  // namespace
+
+std::string SaveAsPrefix(const std::string& pathText) {
+  if (pathText.empty() || pathText.back() == '/' || pathText.back() == '\\') return pathText;
+  std::error_code error;
+  return std::filesystem::is_directory(pathText, error) ? pathText + "/" : pathText;
+}
 
 std::string CombinedFileText(const data::PatternFile& record) {
   std::string text;
@@ -69,8 +78,9 @@ bool SaveAllAsExactData(const analysis::AnalysisDocument& doc, const std::string
     doc.Messages().Show("Configured path can not be empty！");
     return false;
   }
+  const std::string prefix = SaveAsPrefix(pathText);
   for (const auto& [key, record] : doc.patterns)
-    SaveExactData(doc, key, pathText + LastComponent(record.path), &outcome);
+    SaveExactData(doc, key, prefix + LastComponent(record.path), &outcome);
   return true;
 }
 

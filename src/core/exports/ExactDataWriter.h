@@ -21,8 +21,13 @@ std::string CombinedFileText(const data::PatternFile& record);
 // The exact-data text of a record; a combined file keeps its own layout.
 std::string ExactDataText(const data::PatternFile& record);
 
-// The "Save as" walk: every record, in key order, is written to the path text followed
-// directly by the last component of the record's path (a typed folder is used as typed).
+// What the "Save as" file names are appended to: a path text naming an existing folder
+// without a final separator gains "/" (so "/tmp/out" writes "/tmp/out/P1_....cm", not
+// "/tmp/outP1_....cm"); any other text is used as typed, so it may end in a name prefix.
+std::string SaveAsPrefix(const std::string& pathText);
+
+// The "Save as" walk: every record, in key order, is written to SaveAsPrefix(path text)
+// followed directly by the last component of the record's path.
 // An empty path text shows "Configured path can not be empty！" and returns false
 // without writing; otherwise true (failures are reported and noted in the outcome).
 bool SaveAllAsExactData(const analysis::AnalysisDocument& doc, const std::string& pathText, WriteOutcome& outcome);

@@ -1,5 +1,7 @@
 #include "processing/LevelAdjustment.h"
 
+#include <cerrno>
+#include <cmath>
 #include <cstdlib>
 
 #include "analysis/AnalysisDriver.h"
@@ -15,14 +17,46 @@ LevelDialogState LoadLevelDialogState(const data::CSettingsStore& store) {
   return s;
 }
 
+void StoreLevelRange(ProcessingDocument& doc, bool overall) {
+  doc.processing.level.rangeMode = overall ? 1 : 2;
+  doc.settings.Write(overall ? "TRUE" : "FALSE", "IDC_RADIO_WHOLE", kLevelSection);
+  doc.settings.Write(overall ? "FALSE" : "TRUE", "IDC_RADIO_PART", kLevelSection);
+}
+
+namespace {
+
+// A whole-text decimal number that fits a float, spaces around it allowed.
+bool ParseDecibels(const std::string& text, float& value) {
+  const char* begin = text.c_str();
+  char* end = nullptr;
+  errno = 0;
+  const double v = std::strtod(begin, &end);
+  if (end == begin || errno == ERANGE || !std::isfinite(v) || std::fabs(v) > 3.4e38) return false;
+  while (*end == ' ' || *end == '\t') ++end;
+  if (*end != '\0') return false;
+  value = static_cast<float>(v);
+  return true;
+}
+
+}  // namespace
+
+ParsedLevelValues ParseLevelValues(const std::string& adjustedText, const std::string& adjustToText) {
+  ParsedLevelValues out;
+  if (!ParseDecibels(adjustedText, out.adjustedValue)) {
+    out.badEntry = 0;
+  } else if (!ParseDecibels(adjustToText, out.adjustToLevel)) {
+    out.badEntry = 1;
+  }
+  if (out.badEntry >= 0) out.message = kLevelNumberMessage;
+  return out;
+}
+
 void ConfirmLevelDialog(ProcessingDocument& doc, const LevelDialogInput& input) {
   LevelSettings& s = doc.processing.level;
   s.adjustedValue = input.adjustedValue;
   s.adjustToLevel = input.adjustToLevel;
   s.deltaMode = input.deltaMode;
-  s.rangeMode = input.overall ? 1 : 2;
-  doc.settings.Write(input.overall ? "TRUE" : "FALSE", "IDC_RADIO_WHOLE", kLevelSection);
-  doc.settings.Write(input.overall ? "FALSE" : "TRUE", "IDC_RADIO_PART", kLevelSection);
+  StoreLevelRange(doc, input.overall);
   doc.settings.Write(input.leftText, "IDC_EDIT_ANGLE_LEFT", kLevelSection);
   doc.settings.Write(input.rightText, "IDC_EDIT_ANGLE_RIGHT", kLevelSection);
   s.leftAngle = static_cast<float>(std::strtod(input.leftText.c_str(), nullptr));

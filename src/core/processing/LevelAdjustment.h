@@ -20,6 +20,22 @@ struct LevelDialogState {
 };
 LevelDialogState LoadLevelDialogState(const data::CSettingsStore& store);
 
+// Clicking "Overall" or "From": the range mode changes at once and both radio keys are
+// written.
+void StoreLevelRange(ProcessingDocument& doc, bool overall);
+
+// The two dB entries (edits 1036 and 1037) must be decimal numbers; spaces around them
+// are allowed. On a bad entry, message is kLevelNumberMessage and badEntry names it (0:
+// the adjusted value, 1: the adjust-to level).
+inline constexpr const char* kLevelNumberMessage = "Please enter a number.";
+struct ParsedLevelValues {
+  float adjustedValue = 0.0f;
+  float adjustToLevel = 0.0f;
+  std::string message;  // "" when both are numbers
+  int badEntry = -1;
+};
+ParsedLevelValues ParseLevelValues(const std::string& adjustedText, const std::string& adjustToText);
+
 // The dialog's values on OK.
 struct LevelDialogInput {
   bool overall = true;  // "Overall" checked; otherwise "From"

@@ -26,9 +26,11 @@
 #include "desktop/shell/FileListPane.h"
 #include "desktop/shell/LockKeyPanes.h"
 #include "desktop/shell/PrintCommands.h"
+#include "desktop/shell/ProcessingCommands.h"
 #include "desktop/shell/Prompts.h"
 #include "desktop/shell/RecentFiles.h"
 #include "desktop/shell/ResultPanes.h"
+#include "desktop/shell/ScreenshotCommands.h"
 #include "desktop/shell/ViewCommands.h"
 #include "desktop/view/PlotView.h"
 #include "desktop/view/TrendChartView.h"
@@ -76,6 +78,8 @@ CMainFrame::CMainFrame(session::CTessalyUnitDoc& doc, FilePrompts& prompts, data
   BuildStatusBar();
   InstallViewCommands(*this);
   InstallPrintCommands(*this);
+  InstallProcessingCommands(*this);
+  InstallScreenshotCommands(*this);
   connect(view_, &PlotView::MarkChanged, this, [this] { currentResults_->Refresh(view_->MarkInformation()); });
   connect(view_, &PlotView::PatternDragged, this, &CMainFrame::RefreshAll);
   SyncChecks();

@@ -197,10 +197,18 @@ TEST_F(PatternWritersTest, ExactDataSaveAsWalkUsesThePathTextAsTypedAndGoesOn) {
   EXPECT_EQ(outcome.written, std::vector<std::string>{(dir.path() / "out" / "P1_p45_h_co_2_0_900.cm").string()});
   EXPECT_EQ(messages.shown.size(), 1u);
 
-  // Without a final "/" the name is appended directly, as typed.
+  // A text that is no folder is a name prefix, appended to directly.
   WriteOutcome typed;
   EXPECT_TRUE(SaveAllAsExactData(doc, (dir.path() / "pre-").string(), typed));
   EXPECT_TRUE(fs::exists(dir.path() / "pre-P1_p45_h_co_2_0_900.cm"));
+
+  // An existing folder typed without its separator gets one before the file names.
+  WriteOutcome folder;
+  EXPECT_TRUE(SaveAllAsExactData(doc, (dir.path() / "out").string(), folder));
+  EXPECT_FALSE(fs::exists(dir.path() / "outP1_p45_h_co_2_0_900.cm"));
+  const std::string out = (dir.path() / "out").string();
+  EXPECT_EQ(SaveAsPrefix(out), out + "/");
+  EXPECT_EQ(SaveAsPrefix(out + "\\"), out + "\\");
 }
 
 class MsiRoundTripTest : public WriterFixture {

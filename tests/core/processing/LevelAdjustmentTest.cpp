@@ -94,3 +94,20 @@ TEST_F(LevelAdjustmentTest, NothingChangesWithoutALoadedChosenFileOrWithoutARefe
   Confirm(true, "", "", false, 0.0f, {empty.key});
   EXPECT_FALSE(processing::ApplyLevelAdjustment(doc).has_value());
 }
+
+TEST(LevelValues, TheTwoDecibelEntriesMustBeNumbers) {
+  const struct {
+    const char* adjusted;
+    const char* adjustTo;
+    int badEntry;
+  } cases[] = {{"-2", " 3.5 ", -1}, {"", "0", 0}, {"1x", "0", 0}, {"nan", "0", 0},
+               {"1", "abc", 1},     {"1", "1e39", 1}};
+  for (const auto& c : cases) {
+    const processing::ParsedLevelValues p = processing::ParseLevelValues(c.adjusted, c.adjustTo);
+    EXPECT_EQ(p.badEntry, c.badEntry) << c.adjusted << " / " << c.adjustTo;
+    EXPECT_EQ(p.message.empty(), c.badEntry < 0);
+  }
+  const processing::ParsedLevelValues ok = processing::ParseLevelValues("-2", " 3.5 ");
+  EXPECT_FLOAT_EQ(ok.adjustedValue, -2.0f);
+  EXPECT_FLOAT_EQ(ok.adjustToLevel, 3.5f);
+}
