@@ -24,6 +24,7 @@
 #include "desktop/shell/Commands.h"
 #include "desktop/shell/FileListPane.h"
 #include "desktop/shell/LockKeyPanes.h"
+#include "desktop/shell/MarkerCommands.h"
 #include "desktop/shell/Prompts.h"
 #include "desktop/shell/RecentFiles.h"
 #include "desktop/shell/ResultPanes.h"
@@ -67,6 +68,7 @@ CMainFrame::CMainFrame(session::CTessalyUnitDoc& doc, FilePrompts& prompts, data
   BuildStatusBar();
   SyncChecks();
   RefreshAll();
+  InstallMarkerCommands(*this);
 }
 
 CMainFrame::~CMainFrame() = default;

@@ -18,6 +18,7 @@ void PlotView::Refresh() {
   const display::PlotState state = session::ViewPlotState(doc_);
   picture_ = render::MakePlotPicture(state, size(), doc_.view.colours.axes, doc_.view.referenceLine,
                                      display::BuildPlotCurves(doc_, session::DisplayedFiles(doc_), state, doc_.view.colours));
+  picture_.overlay = session::ViewPlotOverlay(doc_, state, picture_.curves);
   update();
 }
 
