@@ -7,6 +7,8 @@
 
 #include "cli/CliCommon.h"
 #include "cli/PatternBatch.h"
+#include "display/EnvelopeChoice.h"
+#include "display/Markers.h"
 #include "display/PlotData.h"
 #include "render/PlotRenderer.h"
 #include "session/DisplayedFiles.h"
@@ -27,6 +29,23 @@ QSize ParseSize(const std::string& text) {
   return {w, h};
 }
 
+// The marker switches of a comma-separated list of max, min, fsu and ssmax.
+display::ViewSwitches ParseMarkers(const std::string& list) {
+  display::ViewSwitches switches;
+  std::size_t start = 0;
+  while (start <= list.size()) {
+    const std::size_t comma = std::min(list.find(',', start), list.size());
+    const std::string name = list.substr(start, comma - start);
+    if (name == "max") switches.markerMax = true;
+    else if (name == "min") switches.markerMin = true;
+    else if (name == "fsu") switches.markerFsu = true;
+    else if (name == "ssmax") switches.markerSsMax = true;
+    else throw UsageError{"option --markers takes a list of max, min, fsu and ssmax, not '" + list + "'"};
+    start = comma + 1;
+  }
+  return switches;
+}
+
 // PNG or BMP by the output's extension, letter case aside.
 const char* ImageFormat(const std::string& path) {
   std::string ext = path.substr(path.find_last_of('.') == std::string::npos ? path.size() : path.find_last_of('.'));
@@ -37,13 +56,17 @@ const char* ImageFormat(const std::string& path) {
 }
 
 int RunPlot(const std::vector<std::string>& args) {
-  const ArgParser parser(args, {"--out", "--size"}, {"--polar", "--cartesian", "--normalised", "--reference-line"});
+  const ArgParser parser(args, {"--out", "--size", "--markers"},
+                         {"--polar", "--cartesian", "--normalised", "--reference-line", "--envelope"});
   if (parser.Positionals().empty()) throw UsageError{"no PATH given"};
   const std::string out = parser.Value("--out");
   if (out.empty()) throw UsageError{"--out FILE is needed"};
   if (parser.Has("--polar") && parser.Has("--cartesian")) throw UsageError{"--polar and --cartesian exclude each other"};
   const char* format = ImageFormat(out);
   const QSize size = ParseSize(parser.Value("--size", "800x600"));
+  display::ViewSwitches switches;
+  if (parser.Has("--markers")) switches = ParseMarkers(parser.Value("--markers"));
+  switches.envelope = parser.Has("--envelope");
   const CommonOptions& options = parser.Common();
 
   StderrMessages messages;
@@ -59,6 +82,8 @@ int RunPlot(const std::vector<std::string>& args) {
   if (parser.Has("--polar")) doc.view.mode = display::CoordinateMode::Polar;
   if (parser.Has("--normalised")) session::SetNormalised(doc, true);
   doc.view.referenceLine = parser.Has("--reference-line");
+  // The overlay is what the options ask for, not the desktop program's saved switches.
+  doc.view.switches = switches;
   std::vector<std::string> displayed;
   for (const std::string& path : batch.visited) {
     const std::string key = data::ToKey(path);
@@ -67,10 +92,14 @@ int RunPlot(const std::vector<std::string>& args) {
   doc.association = {true, false, false, false};
   session::ChooseDisplayedFiles(doc, displayed);
 
+  if (switches.envelope && !display::AnyEnvelopeFor(doc, session::DisplayedFiles(doc)))
+    std::cerr << display::kEnvelopeMissing << '\n';
+
   const display::PlotState state = session::ViewPlotState(doc);
-  const render::PlotPicture picture =
+  render::PlotPicture picture =
       render::MakePlotPicture(state, size, doc.view.colours.axes, doc.view.referenceLine,
                               display::BuildPlotCurves(doc, session::DisplayedFiles(doc), state, doc.view.colours));
+  picture.overlay = session::ViewPlotOverlay(doc, state, picture.curves);
 
   // Qt renders on the offscreen platform: no display is needed or touched.
   qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -91,8 +120,8 @@ int RunPlot(const std::vector<std::string>& args) {
 }
 
 CommandRegistrar reg{{"plot",
-                      "plot [options] [--polar|--cartesian] [--size WxH] [--normalised] [--reference-line] --out FILE "
-                      "PATH...",
+                      "plot [options] [--polar|--cartesian] [--size WxH] [--normalised] [--markers max,min,fsu,ssmax] "
+                      "[--envelope] [--reference-line] --out FILE PATH...",
                       &RunPlot}};
 
 }  // namespace

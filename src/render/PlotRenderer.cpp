@@ -79,6 +79,32 @@ void DrawItem(QPainter& painter, QSize area, const QTransform& toDevice, const d
   }
 }
 
+QPen CosmeticPen(display::Colour colour, Qt::PenStyle style = Qt::SolidLine) {
+  QPen pen(ToQColor(colour));
+  pen.setCosmetic(true);
+  pen.setWidthF(1.0);
+  pen.setStyle(style);
+  return pen;
+}
+
+QPolygonF DevicePolyline(const QTransform& toDevice, const std::vector<display::LogicalPoint>& points) {
+  QPolygonF line;
+  line.reserve(static_cast<qsizetype>(points.size()));
+  for (const display::LogicalPoint& p : points) line.append(Device(toDevice, p));
+  return line;
+}
+
+constexpr int kOverlayFontPixels = 12;
+constexpr int kMarkerArm = 4;  // the cross spans 2 x 4 + 1 = 9 pixels
+constexpr int kLabelGap = 6;
+
+void DrawLabel(QPainter& painter, QSize area, QPointF at, const std::string& text) {
+  const QString label = QString::fromUtf8(text.c_str());
+  const QSizeF extent = painter.fontMetrics().size(Qt::TextSingleLine, label);
+  painter.drawText(QRectF(KeptInside(at, extent, area), extent), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
+                   label);
+}
+
 }  // namespace
 
 PlotPicture MakePlotPicture(const display::PlotState& state, QSize size, const display::GridColours& colours,
@@ -112,15 +138,41 @@ void DrawCurves(QPainter& painter, const PlotPicture& picture) {
   const QTransform toDevice = DeviceTransform(picture.mapping);
   for (const display::PlotCurve& curve : picture.curves) {
     if (curve.points.empty()) continue;
-    QPolygonF line;
-    line.reserve(static_cast<qsizetype>(curve.points.size()));
-    for (const display::LogicalPoint& p : curve.points) line.append(Device(toDevice, p));
-    QPen pen(ToQColor(curve.colour));
-    pen.setCosmetic(true);
-    pen.setWidthF(1.0);
-    if (curve.dotted) pen.setStyle(Qt::DotLine);
-    painter.setPen(pen);
-    painter.drawPolyline(line);  // open: no segment back to the first sample
+    painter.setPen(CosmeticPen(curve.colour, curve.dotted ? Qt::DotLine : Qt::SolidLine));
+    painter.drawPolyline(DevicePolyline(toDevice, curve.points));  // open: no segment back to the first sample
+  }
+  painter.restore();
+}
+
+void DrawOverlay(QPainter& painter, QSize size, const PlotPicture& picture) {
+  const display::PlotOverlay& overlay = picture.overlay;
+  painter.save();
+  painter.setBrush(Qt::NoBrush);
+  painter.setFont(PlotFont(kOverlayFontPixels));
+  const QTransform toDevice = DeviceTransform(picture.mapping);
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  for (const display::PlotEnvelope& envelope : overlay.envelopes) {
+    if (envelope.points.empty()) continue;
+    painter.setPen(CosmeticPen(envelope.colour));
+    painter.drawPolyline(DevicePolyline(toDevice, envelope.points));
+  }
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  if (overlay.spr) {
+    painter.setPen(CosmeticPen(overlay.spr->colour, Qt::DashLine));
+    for (const auto& [inner, outer] : overlay.spr->bounds)
+      painter.drawLine(Device(toDevice, inner), Device(toDevice, outer));
+    painter.setPen(CosmeticPen(overlay.spr->colour));
+    if (!overlay.spr->text.empty())
+      DrawLabel(painter, size, Device(toDevice, overlay.spr->textAt) + QPointF(kLabelGap, -2 * kLabelGap),
+                overlay.spr->text);
+  }
+  for (const display::PlotMarker& marker : overlay.markers) {
+    painter.setPen(CosmeticPen(marker.colour));
+    const QPointF c = Device(toDevice, marker.at);
+    const QPoint centre(static_cast<int>(std::lround(c.x())), static_cast<int>(std::lround(c.y())));
+    painter.drawLine(centre - QPoint(kMarkerArm, 0), centre + QPoint(kMarkerArm, 0));
+    painter.drawLine(centre - QPoint(0, kMarkerArm), centre + QPoint(0, kMarkerArm));
+    DrawLabel(painter, size, QPointF(centre) + QPointF(kLabelGap, kLabelGap), marker.label);
   }
   painter.restore();
 }
@@ -143,6 +195,7 @@ void PlotRenderer::Render(QPainter& painter, QSize size, const PlotPicture& pict
   }
   painter.drawImage(QPoint(0, 0), grid_);
   DrawCurves(painter, picture);
+  DrawOverlay(painter, size, picture);
 }
 
 QImage RenderPlotImage(QSize size, const PlotPicture& picture) {
@@ -150,6 +203,7 @@ QImage RenderPlotImage(QSize size, const PlotPicture& picture) {
   QPainter painter(&image);
   DrawGrid(painter, size, picture);
   DrawCurves(painter, picture);
+  DrawOverlay(painter, size, picture);
   return image;
 }
 

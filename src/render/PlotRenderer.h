@@ -7,6 +7,7 @@
 #include "display/PlotData.h"
 #include "display/PlotGrid.h"
 #include "display/PlotMapping.h"
+#include "display/PlotOverlay.h"
 
 class QPainter;
 
@@ -14,13 +15,14 @@ namespace lumaret::render {
 
 // Everything one picture of the plot shows: the plot state with the mapping in force (the
 // screen mapping of the size, or a zoomed one), the grid colours, the 3 dB reference line
-// switch, and the curves of the displayed files.
+// switch, the curves of the displayed files and what is drawn over them.
 struct PlotPicture {
   display::PlotState state;
   display::PlotMapping mapping;
   display::GridColours gridColours;
   bool referenceLine = false;
   std::vector<display::PlotCurve> curves;
+  display::PlotOverlay overlay;
 };
 
 // The picture for a paint surface of the given size with the unzoomed screen mapping.
@@ -32,6 +34,11 @@ PlotPicture MakePlotPicture(const display::PlotState& state, QSize size, const d
 void DrawGrid(QPainter& painter, QSize size, const PlotPicture& picture);
 // Strokes the curves as open polylines, each in its colour.
 void DrawCurves(QPainter& painter, const PlotPicture& picture);
+
+// Draws the overlay over the curves: the envelope polylines in their pens, the SPR sector
+// bounds dashed in the file's colour with the SPR line, then each marker as a 9-pixel
+// cross in its curve's colour with its label.
+void DrawOverlay(QPainter& painter, QSize size, const PlotPicture& picture);
 
 // The one plot renderer: every picture of the plot (the view, screenshots, printing,
 // report pictures, the command-line plot) is drawn by it. The grid is kept as an image

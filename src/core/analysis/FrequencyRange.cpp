@@ -23,4 +23,9 @@ bool BandContains(std::string_view folderName, int frequencyMHz) {
   return low <= frequencyMHz && frequencyMHz <= high;
 }
 
+bool EnvelopeBandContains(std::string_view envelopePath, int frequencyMHz) {
+  constexpr int kEnvelopeBandLevels = 2;
+  return BandContains(FolderAbove(envelopePath, kEnvelopeBandLevels), frequencyMHz);
+}
+
 }  // namespace lumaret::analysis

@@ -15,4 +15,8 @@ std::string_view FolderAbove(std::string_view path, int levelsUp);
 // True when the folder name is a band "low_high" with low <= frequency <= high.
 bool BandContains(std::string_view folderName, int frequencyMHz);
 
+// True when the band folder of an envelope file (two levels above it, as in
+// ".../1700_2200/V/v-plane.txt") holds the frequency.
+bool EnvelopeBandContains(std::string_view envelopePath, int frequencyMHz);
+
 }  // namespace lumaret::analysis

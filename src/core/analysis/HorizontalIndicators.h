@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <utility>
 
 #include "analysis/AnalysisSettings.h"
 #include "analysis/CPerformance.h"
@@ -51,6 +52,10 @@ void ComputeThp(const CPerformance& perf, AnalysisDocument& doc, data::PatternFi
 // empty when either file has no crossing pair. Updates both files' Hmax.
 std::optional<double> TrackingAtDrop(const CPerformance& perf, data::PatternFile& file, data::PatternFile& pair,
                                      const HPara& hPara, float x);
+// The SPR sector (lo < hi, degrees): -X..X in the degree mode, the X dB crossings of the
+// cut in the dB mode; nullopt when the sector cannot be formed. The file is not changed.
+std::optional<std::pair<float, float>> SprSectorBounds(const CPerformance& perf, const data::PatternFile& file,
+                                                       const HPara& hPara);
 // Sector power ratio.
 void ComputeSpr(const CPerformance& perf, data::PatternFile& file, const HPara& hPara);
 

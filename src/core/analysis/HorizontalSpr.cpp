@@ -58,6 +58,12 @@ std::optional<double> Ratio(double numerator, double divisor) {
 
 }  // namespace
 
+std::optional<std::pair<float, float>> SprSectorBounds(const CPerformance& perf, const data::PatternFile& file,
+                                                       const HPara& hPara) {
+  data::PatternFile scratch = file;
+  return SectorBounds(perf, scratch, hPara);
+}
+
 void ComputeSpr(const CPerformance& perf, data::PatternFile& file, const HPara& hPara) {
   const PointSequence& cut = file.points;
   if (cut.empty()) return;

@@ -22,7 +22,6 @@ using vertical::Index;
 namespace {
 
 constexpr const char* kVerticalEnvelopeName = "v-plane.txt";
-constexpr int kEnvelopeBandLevels = 2;  // ".../1700_2200/V/v-plane.txt"
 constexpr double kBendThreshold = 0.04;
 constexpr double kMinRangeWidth = 5.0;
 constexpr float kCutEnd = 180.0f;
@@ -54,7 +53,7 @@ std::vector<float> Breakpoints(const PointSequence& curve) {
 const data::AuxRecord* VerticalEnvelopeFor(const data::AuxMap& envelopes, int frequencyMHz) {
   for (const auto& [key, record] : envelopes) {
     if (key.find(kVerticalEnvelopeName) == std::string::npos) continue;
-    if (BandContains(FolderAbove(key, kEnvelopeBandLevels), frequencyMHz)) return &record;
+    if (EnvelopeBandContains(key, frequencyMHz)) return &record;
   }
   return nullptr;
 }

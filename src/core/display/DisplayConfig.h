@@ -22,6 +22,7 @@ struct ViewSwitches {
   bool markerMin = false;    // ID_MASKMINMAG
   bool markerFsu = false;    // ID_MASKFSU
   bool markerSsMax = false;  // ID_MASKMAXU
+  bool envelope = false;     // ID_ENVELOPE; not kept between runs
 };
 
 // "TRUE" sets a switch, any other text clears it.

@@ -14,11 +14,9 @@ PlotCurve MapPoints(const PlotState& state, const std::string& key, const data::
   PlotCurve curve;
   curve.key = key;
   curve.points.reserve(last - first);
-  const bool polar = state.mode == CoordinateMode::Polar;
   for (std::size_t i = first; i < last; ++i) {
     const data::PatternPoint& p = points[i];
-    curve.points.push_back(polar ? PolarPoint(state, p.fDeg + angleTurn, p.fMag, offset)
-                                 : CartesianPoint(state, p.fDeg, p.fMag, offset));
+    curve.points.push_back(MapSample(state, p.fDeg + angleTurn, p.fMag, offset));
   }
   return curve;
 }
@@ -35,6 +33,15 @@ float Offset(const analysis::AnalysisDocument& doc, const PlotState& state, cons
 
 }  // namespace
 
+LogicalPoint MapSample(const PlotState& state, float angleDeg, float level, float offset) {
+  return state.mode == CoordinateMode::Polar ? PolarPoint(state, angleDeg, level, offset)
+                                             : CartesianPoint(state, angleDeg, level, offset);
+}
+
+float CombinedVerticalTurn(const PlotState& state) {
+  return state.mode == CoordinateMode::Polar ? kCombinedVerticalTurn : 0.0f;
+}
+
 std::vector<PlotCurve> BuildPlotCurves(const analysis::AnalysisDocument& doc, const std::vector<std::string>& displayed,
                                        const PlotState& state, const ColourSettings& colours) {
   std::vector<PlotCurve> curves;
@@ -47,8 +54,7 @@ std::vector<PlotCurve> BuildPlotCurves(const analysis::AnalysisDocument& doc, co
       const std::size_t split = file->CombinedSplit();
       curves.push_back(MapCut(state, *file, 0, split, 0.0f, Offset(doc, state, *file, CutPlane::Horizontal)));
       curves.back().colour = pens.horizontal;
-      const float turn = state.mode == CoordinateMode::Polar ? kCombinedVerticalTurn : 0.0f;
-      curves.push_back(MapCut(state, *file, split, file->points.size(), turn, Offset(doc, state, *file, CutPlane::Vertical)));
+      curves.push_back(MapCut(state, *file, split, file->points.size(), CombinedVerticalTurn(state), Offset(doc, state, *file, CutPlane::Vertical)));
       curves.back().colour = pens.vertical;
       curves.back().verticalOfCombined = true;
       continue;

@@ -19,6 +19,13 @@ struct PlotCurve {
   std::vector<LogicalPoint> points;
 };
 
+// One sample (angle in degrees, level in dB) in the plot's logical space: the polar or the
+// Cartesian mapping of the state, the level shifted down by offset first.
+LogicalPoint MapSample(const PlotState& state, float angleDeg, float level, float offset);
+
+// The turn of the vertical cut of a combined file on polar axes (0 on Cartesian axes).
+float CombinedVerticalTurn(const PlotState& state);
+
 // The curves of the displayed files (keys, drawing order) as the plot draws them: one per
 // loaded one-cut file, two per combined file (its horizontal cut, the samples before
 // position 360, then its vertical cut, turned by 90 degrees on polar axes so that its 0

@@ -16,6 +16,7 @@ const std::vector<std::string>& ChooseDisplayedFiles(CTessalyUnitDoc& doc, const
     if (doc.Find(key) != nullptr) analysis::ExpandSelection(doc, key);
   }
   analysis::AnalyseSelection(doc);
+  display::RebuildMarkers(doc, doc.currentSelection, doc.view.switches, doc.view.markers);
   return doc.currentSelection;
 }
 

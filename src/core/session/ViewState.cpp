@@ -2,6 +2,7 @@
 
 #include "analysis/IndicatorFlags.h"
 #include "session/CTessalyUnitDoc.h"
+#include "session/DisplayedFiles.h"
 
 namespace lumaret::session {
 
@@ -18,6 +19,11 @@ void LoadViewState(CTessalyUnitDoc& doc) {
 
 display::PlotState ViewPlotState(const CTessalyUnitDoc& doc) {
   return display::MakePlotState(doc.view.mode, doc.view.draw, IsNormalised(doc));
+}
+
+display::PlotOverlay ViewPlotOverlay(const CTessalyUnitDoc& doc, const display::PlotState& state,
+                                     const std::vector<display::PlotCurve>& curves) {
+  return display::BuildPlotOverlay(doc, DisplayedFiles(doc), state, doc.view.switches, doc.view.markers, curves);
 }
 
 void SetNormalised(CTessalyUnitDoc& doc, bool on) { doc.indicators.Set(Indicator::Unitary, on); }

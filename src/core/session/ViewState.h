@@ -3,7 +3,9 @@
 #include "display/Colours.h"
 #include "display/DisplayConfig.h"
 #include "display/DrawSetting.h"
+#include "display/Markers.h"
 #include "display/PlotMapping.h"
+#include "display/PlotOverlay.h"
 
 namespace lumaret::session {
 
@@ -18,6 +20,7 @@ struct ViewState {
   display::CoordinateMode mode = display::CoordinateMode::Polar;
   bool referenceLine = false;  // 3 dB reference circle or line; not kept between runs
   display::ViewSwitches switches;
+  display::MarkerTable markers;  // rebuilt whenever the displayed files change
 };
 
 // Reads the view state of the working folder: the colour file (created empty when it is
@@ -26,6 +29,11 @@ void LoadViewState(CTessalyUnitDoc& doc);
 
 // The plot state for the document's view state and normalise flag.
 display::PlotState ViewPlotState(const CTessalyUnitDoc& doc);
+
+// The overlay of the displayed files over their curves, by the view's switches and marker
+// table.
+display::PlotOverlay ViewPlotOverlay(const CTessalyUnitDoc& doc, const display::PlotState& state,
+                                     const std::vector<display::PlotCurve>& curves);
 
 // Sets the normalised display on or off (the cm_bUNITARY flag).
 void SetNormalised(CTessalyUnitDoc& doc, bool on);

@@ -25,6 +25,7 @@
 #include "desktop/shell/Commands.h"
 #include "desktop/shell/FileListPane.h"
 #include "desktop/shell/LockKeyPanes.h"
+#include "desktop/shell/MarkerCommands.h"
 #include "desktop/shell/PrintCommands.h"
 #include "desktop/shell/ProcessingCommands.h"
 #include "desktop/shell/Prompts.h"
@@ -80,6 +81,7 @@ CMainFrame::CMainFrame(session::CTessalyUnitDoc& doc, FilePrompts& prompts, data
   InstallPrintCommands(*this);
   InstallProcessingCommands(*this);
   InstallScreenshotCommands(*this);
+  InstallMarkerCommands(*this);
   connect(view_, &PlotView::MarkChanged, this, [this] { currentResults_->Refresh(view_->MarkInformation()); });
   connect(view_, &PlotView::PatternDragged, this, &CMainFrame::RefreshAll);
   SyncChecks();

@@ -25,6 +25,7 @@ void PlotView::Refresh() {
   picture_ = render::MakePlotPicture(state, size(), doc_.view.colours.axes, doc_.view.referenceLine,
                                      display::BuildPlotCurves(doc_, session::DisplayedFiles(doc_), state, doc_.view.colours));
   if (zoomed_) picture_.mapping = *zoomed_;
+  picture_.overlay = session::ViewPlotOverlay(doc_, state, picture_.curves);
   update();
 }
 
