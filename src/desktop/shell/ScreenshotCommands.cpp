@@ -27,7 +27,18 @@ void SaveScreenshot(CMainFrame& frame) {
     return;
   }
   const std::string path = session::NextScreenshotPath(folder, std::time(nullptr));
-  if (CaptureToFile(doc, view->size(), path, frame.Messages())) frame.Messages().Show(path + "图片保存成功。");
+  bool saved = false;
+  if (frame.TrendChartShown()) {
+    const session::PixelSize size =
+        session::CaptureSize(session::LoadCaptureMode(doc.settings), view->width(), view->height());
+    QWidget* chart = frame.CentralPicture();
+    saved = SaveBitmap(chart->grab().toImage().scaled(size.width, size.height, Qt::IgnoreAspectRatio,
+                                                      Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32),
+                       path, frame.Messages());
+  } else {
+    saved = CaptureToFile(doc, view->size(), path, frame.Messages());
+  }
+  if (saved) frame.Messages().Show(path + "图片保存成功。");
 }
 
 void ChooseCaptureMode(CMainFrame& frame) {
@@ -55,12 +66,15 @@ QImage CaptureImage(const session::CTessalyUnitDoc& doc, QSize viewSize, session
 
 bool CaptureToFile(const session::CTessalyUnitDoc& doc, QSize viewSize, const std::string& path,
                    data::UserMessages& messages) {
+  return SaveBitmap(CaptureImage(doc, viewSize, session::LoadCaptureMode(doc.settings)), path, messages);
+}
+
+bool SaveBitmap(const QImage& image, const std::string& path, data::UserMessages& messages) {
   QFile file(ToQt(path));
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
     ReportFileError(messages, path, FromQt(file.errorString()));
     return false;
   }
-  const QImage image = CaptureImage(doc, viewSize, session::LoadCaptureMode(doc.settings));
   if (!image.save(&file, "BMP")) {
     ReportFileError(messages, path, file.error() != QFileDevice::NoError ? FromQt(file.errorString())
                                                                          : "the picture could not be written");

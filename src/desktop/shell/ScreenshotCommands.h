@@ -21,7 +21,11 @@ QImage CaptureImage(const session::CTessalyUnitDoc& doc, QSize viewSize, session
 bool CaptureToFile(const session::CTessalyUnitDoc& doc, QSize viewSize, const std::string& path,
                    data::UserMessages& messages);
 
-// "Save ScreenShot", "Capture Settings..." and "Picture Folder...".
+// Writes a picture as a bitmap file at path (created or truncated), reporting a failure.
+bool SaveBitmap(const QImage& image, const std::string& path, data::UserMessages& messages);
+
+// "Save ScreenShot", "Capture Settings..." and "Picture Folder...". While the trend chart
+// stands in for the plot, the screenshot is of the chart.
 void InstallScreenshotCommands(CMainFrame& frame);
 
 }  // namespace lumaret::desktop

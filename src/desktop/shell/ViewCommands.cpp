@@ -5,8 +5,11 @@
 #include <QGuiApplication>
 
 #include "desktop/shell/CMainFrame.h"
+#include "desktop/shell/ScreenshotCommands.h"
 #include "desktop/view/PlotView.h"
+#include "display/DirectivityTrend.h"
 #include "processing/DragHistory.h"
+#include "session/Screenshot.h"
 #include "session/DisplayedFiles.h"
 
 namespace lumaret::desktop {
@@ -44,7 +47,14 @@ void InstallViewCommands(CMainFrame& frame) {
       return;
     }
     frame.ShowTrendChart();
-    QGuiApplication::clipboard()->setImage(frame.CentralPicture()->grab().toImage());
+    const QImage chart = frame.CentralPicture()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QGuiApplication::clipboard()->setImage(chart);
+    const std::string folder = session::PictureFolder(frame.Doc());
+    if (const std::string reason = session::EnsureFolder(folder); !reason.empty()) {
+      frame.Messages().Show("Failed to save the file: " + folder + " (" + reason + ")");
+      return;
+    }
+    SaveBitmap(chart, folder + display::kTrendChartFileName, frame.Messages());
   });
 }
 

@@ -4,10 +4,10 @@
 #include <QPainter>
 #include <cmath>
 
-#include "display/PlotData.h"
 #include "display/PlotZoom.h"
 #include "processing/DragHistory.h"
 #include "processing/DragReshape.h"
+#include "render/DocumentPicture.h"
 #include "session/DisplayedFiles.h"
 
 namespace lumaret::desktop {
@@ -21,11 +21,8 @@ PlotView::PlotView(session::CTessalyUnitDoc& doc, QWidget* parent) : QWidget(par
 }
 
 void PlotView::Refresh() {
-  const display::PlotState state = session::ViewPlotState(doc_);
-  picture_ = render::MakePlotPicture(state, size(), doc_.view.colours.axes, doc_.view.referenceLine,
-                                     display::BuildPlotCurves(doc_, session::DisplayedFiles(doc_), state, doc_.view.colours));
+  picture_ = render::DocumentPlotPicture(doc_, size());
   if (zoomed_) picture_.mapping = *zoomed_;
-  picture_.overlay = session::ViewPlotOverlay(doc_, state, picture_.curves);
   update();
 }
 
