@@ -27,6 +27,7 @@
 #include "desktop/shell/Prompts.h"
 #include "desktop/shell/RecentFiles.h"
 #include "desktop/shell/ResultPanes.h"
+#include "desktop/shell/SetupCommands.h"
 #include "desktop/view/PlotView.h"
 #include "display/DisplayConfig.h"
 #include "display/ResultLines.h"
@@ -67,6 +68,7 @@ CMainFrame::CMainFrame(session::CTessalyUnitDoc& doc, FilePrompts& prompts, data
   BuildStatusBar();
   SyncChecks();
   RefreshAll();
+  InstallSetupCommands(*this);
 }
 
 CMainFrame::~CMainFrame() = default;
