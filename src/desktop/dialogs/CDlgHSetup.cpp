@@ -42,6 +42,9 @@ CDlgHSetup::CDlgHSetup(analysis::AnalysisDocument& doc, data::UserMessages& mess
   right->addWidget(controls_.Group("XPD", {{"XPD X° (°)", "IDC_EDIT_SelXPDX"}, {"XPD XdB (dB)", "IDC_EDIT_SelXPDXDB"}}));
   right->addStretch(1);
 
+  controls_.EnableWhile("IDC_RADIO_THP_ANGLE_RANG", {"IDC_EDIT_THP_XDEG"});
+  controls_.EnableWhile("IDC_RADIO_THP_DB_RANG", {"IDC_EDIT_THP_XDB"});
+
   auto* columns = new QHBoxLayout;
   columns->addLayout(left);
   columns->addLayout(right);

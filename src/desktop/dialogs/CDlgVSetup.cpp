@@ -62,6 +62,9 @@ CDlgVSetup::CDlgVSetup(analysis::AnalysisDocument& doc, data::UserMessages& mess
   }
   static_cast<QFormLayout*>(ss->layout())->addRow(grid);
 
+  controls_.EnableWhile("IDC_RADIO_MANUAL", ssKeys);
+  controls_.EnableWhile("IDC_CHECK_FSU_ENVCAL", {"IDC_EDIT_FSU_ENV", "IDC_EDIT_FSD_ENV", "IDC_EDIT_ENVSCOP"});
+
   auto* columns = new QHBoxLayout;
   columns->addLayout(left);
   columns->addWidget(ss);

@@ -65,6 +65,21 @@ std::string SetupControls::Text(const std::string& key) const {
   return FromQt(static_cast<QLineEdit*>(control)->text());
 }
 
+void SetupControls::EnableWhile(const std::string& switchKey, std::initializer_list<std::string> keys) {
+  EnableWhile(switchKey, std::vector<std::string>(keys));
+}
+
+void SetupControls::EnableWhile(const std::string& switchKey, const std::vector<std::string>& keys) {
+  auto* button = static_cast<QAbstractButton*>(controls_.at(switchKey));
+  std::vector<QWidget*> targets;
+  for (const std::string& key : keys) targets.push_back(controls_.at(key));
+  const auto apply = [targets](bool on) {
+    for (QWidget* target : targets) target->setEnabled(on);
+  };
+  QObject::connect(button, &QAbstractButton::toggled, owner_, apply);
+  apply(button->isChecked());
+}
+
 QGroupBox* SetupControls::Group(const char* title, std::initializer_list<SetupRow> rows) const {
   auto* group = new QGroupBox(QString::fromUtf8(title), owner_);
   auto* form = new QFormLayout(group);

@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "data/UserMessages.h"
 #include "session/ApplySetup.h"
@@ -34,6 +35,11 @@ class SetupControls {
   // The control's text in the form the store keeps.
   std::string Text(const std::string& key) const;
   QWidget* Control(const std::string& key) const { return controls_.at(key); }
+
+  // The keys' controls are enabled while the switch key's button is on, so the entries
+  // that the current mode ignores are greyed (they keep their texts).
+  void EnableWhile(const std::string& switchKey, std::initializer_list<std::string> keys);
+  void EnableWhile(const std::string& switchKey, const std::vector<std::string>& keys);
 
   // A group box holding the rows' controls, label beside control.
   QGroupBox* Group(const char* title, std::initializer_list<SetupRow> rows) const;
