@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "analysis/AnalysisSettings.h"
-#include "analysis/SettingsValidation.h"
 #include "cli/CliCommon.h"
+#include "session/ApplySetup.h"
 
 namespace lumaret::cli {
 
@@ -43,39 +43,40 @@ void PutValue(Texts& texts, const std::string& section, const std::string& key, 
   if (!partner.empty()) *analysis::FindSetupText(texts, partner) = value == kTrue ? kFalse : kTrue;
 }
 
-// Validates the whole dialog with the new value as its OK does; writes every field only
-// when all of them are accepted.
-template <typename Texts, typename Record>
-int SetDialogValue(data::CSettingsStore& store, Texts texts, const std::string& section, const std::string& key,
-                   const std::string& value, analysis::SetupValidation<Record> (*validate)(const Texts&),
-                   bool (*write)(data::CSettingsStore&, const Texts&, const Record&)) {
-  PutValue(texts, section, key, value);
-  if (const std::string fault = ControlFault(key, value); !fault.empty()) return Refuse(fault);
-  const analysis::SetupValidation<Record> outcome = validate(texts);
-  if (!outcome.Accepted()) {
+// Runs the dialog's OK with the new value: the whole dialog is validated and written only
+// when all of its fields are accepted.
+int Outcome(const data::CSettingsStore& store, const session::SetupOutcome& outcome) {
+  if (outcome.status == session::SetupStatus::Refused) {
     StderrMessages().Show(outcome.message, outcome.caption);
     return kExitFileError;
   }
-  return write(store, texts, *outcome.record) ? kExitOk : WriteFailed(store);
+  return outcome.status == session::SetupStatus::Applied ? kExitOk : WriteFailed(store);
 }
 
-// The radiation setup has nothing to check; it writes its radio pair.
-int SetRadiationValue(data::CSettingsStore& store, const std::string& key, const std::string& value) {
-  VSetupTexts texts = analysis::ReadVSetupTexts(store);
+template <typename Texts>
+int SetDialogValue(session::CTessalyUnitDoc& doc, Texts texts, const std::string& section, const std::string& key,
+                   const std::string& value, session::SetupOutcome (*apply)(analysis::AnalysisDocument&, const Texts&)) {
+  PutValue(texts, section, key, value);
+  if (const std::string fault = ControlFault(key, value); !fault.empty()) return Refuse(fault);
+  return Outcome(doc.settings, apply(doc, texts));
+}
+
+// The radiation setup writes its radio pair.
+int SetRadiationValue(session::CTessalyUnitDoc& doc, const std::string& key, const std::string& value) {
+  VSetupTexts texts = analysis::ReadVSetupTexts(doc.settings);
   PutValue(texts, analysis::kVSetupSection, key, value);
   if (const std::string fault = ControlFault(key, value); !fault.empty()) return Refuse(fault);
-  return analysis::WriteRPara(store, analysis::RParaFromTexts(texts)) ? kExitOk : WriteFailed(store);
+  return Outcome(doc.settings, session::ApplyRadiationSetup(doc, analysis::RParaFromTexts(texts)));
 }
 
-int SetValue(data::CSettingsStore& store, const std::string& section, const std::string& key,
+int SetValue(session::CTessalyUnitDoc& doc, const std::string& section, const std::string& key,
              const std::string& value) {
+  data::CSettingsStore& store = doc.settings;
   if (section == analysis::kHSetupSection)
-    return SetDialogValue(store, analysis::ReadHSetupTexts(store), section, key, value, &analysis::ValidateHSetup,
-                          &analysis::WriteHSetup);
+    return SetDialogValue(doc, analysis::ReadHSetupTexts(store), section, key, value, &session::ApplyHSetup);
   if (section == analysis::kVSetupSection) {
-    if (analysis::IsRadiationSetupKey(key)) return SetRadiationValue(store, key, value);
-    return SetDialogValue(store, analysis::ReadVSetupTexts(store), section, key, value, &analysis::ValidateVSetup,
-                          &analysis::WriteVSetup);
+    if (analysis::IsRadiationSetupKey(key)) return SetRadiationValue(doc, key, value);
+    return SetDialogValue(doc, analysis::ReadVSetupTexts(store), section, key, value, &session::ApplyVSetup);
   }
   return store.Write(value, key, section) ? kExitOk : WriteFailed(store);
 }
@@ -116,7 +117,7 @@ int RunSettings(const std::vector<std::string>& args) {
   if (isGet) {
     return WriteStandardOutput(doc.settings.Read(words[2], words[1]) + '\n');
   }
-  return SetValue(doc.settings, words[1], words[2], words[3]);
+  return SetValue(doc, words[1], words[2], words[3]);
 }
 
 const CommandRegistrar reg{{"settings", "settings get SECTION KEY | settings set SECTION KEY VALUE", RunSettings}};

@@ -32,6 +32,7 @@
 #include "desktop/shell/RecentFiles.h"
 #include "desktop/shell/ResultPanes.h"
 #include "desktop/shell/ScreenshotCommands.h"
+#include "desktop/shell/SetupCommands.h"
 #include "desktop/shell/ViewCommands.h"
 #include "desktop/view/PlotView.h"
 #include "desktop/view/TrendChartView.h"
@@ -82,6 +83,7 @@ CMainFrame::CMainFrame(session::CTessalyUnitDoc& doc, FilePrompts& prompts, data
   InstallProcessingCommands(*this);
   InstallScreenshotCommands(*this);
   InstallMarkerCommands(*this);
+  InstallSetupCommands(*this);
   connect(view_, &PlotView::MarkChanged, this, [this] { currentResults_->Refresh(view_->MarkInformation()); });
   connect(view_, &PlotView::PatternDragged, this, &CMainFrame::RefreshAll);
   SyncChecks();

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QDialog>
+
+#include "analysis/AnalysisDocument.h"
+#include "data/UserMessages.h"
+#include "desktop/dialogs/SetupControls.h"
+
+namespace lumaret::desktop {
+
+// "Vertical Parameters Setup": every control of the vertical settings but the gain-cut
+// pair (the radiation setup's), filled from the store. OK hands the texts to the core,
+// which checks, stores and applies them; a refused field is shown and the dialog stays open.
+class CDlgVSetup : public QDialog {
+  Q_OBJECT
+
+ public:
+  CDlgVSetup(analysis::AnalysisDocument& doc, data::UserMessages& messages, QWidget* parent = nullptr);
+
+ public slots:
+  void accept() override;
+
+ private:
+  analysis::AnalysisDocument& doc_;
+  data::UserMessages& messages_;
+  SetupControls controls_;
+};
+
+}  // namespace lumaret::desktop
