@@ -12,6 +12,7 @@
 
 #include "data/UserMessages.h"
 #include "desktop/shell/CMainFrame.h"
+#include "desktop/shell/Commands.h"
 #include "desktop/shell/FileListPane.h"
 #include "desktop/shell/Prompts.h"
 #include "session/DisplayedFiles.h"
@@ -120,10 +121,12 @@ class CMainFrameTest : public QObject {
     QVERIFY(session::DisplayedFiles(*doc).empty());
   }
 
-  void everyCommandWithoutItsBehaviourYetIsDisabledNotDead() {
-    for (const char* name : {"ID_FILE_OPEN", "ID_CARTESIAN", "ID_NO_REL", "ID_SAVE_CONFIG", "ID_APP_ABOUT"})
-      QVERIFY2(frame->Action(name)->isEnabled(), name);
-    QVERIFY(!frame->Action("ID_DATA_EXPORT")->isEnabled());
+  void everyCommandButTheExportIsEnabled() {
+    // The export dialog comes later; every other command of the menus works.
+    for (const desktop::CommandSpec& command : desktop::CommandTable()) {
+      const bool expected = command.name != "ID_DATA_EXPORT";
+      QVERIFY2(frame->Action(command.name)->isEnabled() == expected, std::string(command.name).c_str());
+    }
     QVERIFY(frame->findChild<QObject*>("CAP"));
   }
 
