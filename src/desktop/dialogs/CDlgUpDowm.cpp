@@ -81,6 +81,10 @@ CDlgUpDowm::CDlgUpDowm(processing::ProcessingDocument& doc, QWidget* parent) : Q
     auto* item = new QTreeWidgetItem(list_, {ToQt(file.fileName), ToQt(key)});
     item->setSelected(doc.processing.chosenKeys.count(key) > 0);
   }
+  // Names of one campaign differ only at their end: the name column shows them whole, and
+  // the list is wide enough for a good part of the path.
+  list_->resizeColumnToContents(0);
+  list_->setMinimumWidth(list_->columnWidth(0) + 320);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(range);
