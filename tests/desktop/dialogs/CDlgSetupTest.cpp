@@ -22,6 +22,7 @@
 #include "desktop/shell/Prompts.h"
 #include "desktop/shell/SetupCommands.h"
 #include "session/DisplayedFiles.h"
+#include "desktop/support/FrameFixture.h"
 #include "session/DocumentSetup.h"
 
 using namespace lumaret;
@@ -78,10 +79,7 @@ class CDlgSetupTest : public QObject {
     work = std::make_unique<QTemporaryDir>();
     messages = std::make_unique<data::RecordingMessages>();
     doc = std::make_unique<session::CTessalyUnitDoc>(*messages);
-    session::DocumentFolders folders;
-    folders.programFolder = LUMARET_SOURCE_DIR "/";
-    folders.workingFolder = desktop::FromQt(work->path()) + "/";
-    session::InitialiseDocument(*doc, folders);
+    test::InitialiseTestDocument(*doc, LUMARET_SOURCE_DIR "/", *work);
     hKey = data::ToKey(kCampaign + "P1_p45_h_co_4_0_1940.cm");
     vKey = data::ToKey(kCampaign + "P1_p45_e_co_4_0_1940.cm");
     QVERIFY(data::ReadPatternFile(*doc, kCampaign + "P1_p45_h_co_4_0_1940.cm").ok());

@@ -16,7 +16,7 @@
 #include "desktop/shell/FileListPane.h"
 #include "desktop/shell/Prompts.h"
 #include "session/DisplayedFiles.h"
-#include "session/DocumentSetup.h"
+#include "desktop/support/FrameFixture.h"
 
 using namespace lumaret;
 
@@ -57,11 +57,7 @@ class CMainFrameTest : public QObject {
     work = std::make_unique<QTemporaryDir>();
     messages = std::make_unique<data::RecordingMessages>();
     doc = std::make_unique<session::CTessalyUnitDoc>(*messages);
-    session::DocumentFolders folders;
-    folders.programFolder = LUMARET_SOURCE_DIR "/";
-    folders.workingFolder = desktop::FromQt(work->path()) + "/";
-    session::InitialiseDocument(*doc, folders);
-    session::LoadViewState(*doc);
+    test::InitialiseTestDocument(*doc, LUMARET_SOURCE_DIR "/", *work);
     frame = std::make_unique<desktop::CMainFrame>(*doc, prompts, *messages);
     files = frame->findChild<desktop::FileListPane*>("CDlgFileList");
     QVERIFY(files);

@@ -4,12 +4,16 @@
 
 namespace lumaret::test {
 
-FrameFixture::FrameFixture(const std::string& programFolder) : doc(std::make_unique<session::CTessalyUnitDoc>(messages)) {
+void InitialiseTestDocument(session::CTessalyUnitDoc& doc, const std::string& programFolder, const QTemporaryDir& work) {
   session::DocumentFolders folders;
   folders.programFolder = programFolder;
   folders.workingFolder = desktop::FromQt(work.path()) + "/";
-  session::InitialiseDocument(*doc, folders);
-  session::LoadViewState(*doc);
+  session::InitialiseDocument(doc, folders);
+  session::LoadViewState(doc);
+}
+
+FrameFixture::FrameFixture(const std::string& programFolder) : doc(std::make_unique<session::CTessalyUnitDoc>(messages)) {
+  InitialiseTestDocument(*doc, programFolder, work);
   frame = std::make_unique<desktop::CMainFrame>(*doc, prompts, messages);
 }
 

@@ -24,6 +24,10 @@ class FolderPrompts : public desktop::FilePrompts {
   }
 };
 
+// Initialises a document over the program folder (the source tree) with `work` as its
+// working folder, and loads its view state, as the program's start-up does.
+void InitialiseTestDocument(session::CTessalyUnitDoc& doc, const std::string& programFolder, const QTemporaryDir& work);
+
 // A main window over a fresh document whose working folder is a temporary folder; the
 // program folder is the source tree (its "Config File" folder).
 struct FrameFixture {

@@ -9,7 +9,7 @@
 #include "desktop/view/PlotView.h"
 #include "processing/DragHistory.h"
 #include "session/DisplayedFiles.h"
-#include "session/DocumentSetup.h"
+#include "desktop/support/FrameFixture.h"
 
 using namespace lumaret;
 
@@ -21,11 +21,7 @@ class PlotViewTest : public QObject {
     QStandardPaths::setTestModeEnabled(true);
     work = std::make_unique<QTemporaryDir>();
     doc = std::make_unique<session::CTessalyUnitDoc>(messages);
-    session::DocumentFolders folders;
-    folders.programFolder = LUMARET_SOURCE_DIR "/";
-    folders.workingFolder = work->path().toStdString() + "/";
-    session::InitialiseDocument(*doc, folders);
-    session::LoadViewState(*doc);
+    test::InitialiseTestDocument(*doc, LUMARET_SOURCE_DIR "/", *work);
     view = std::make_unique<desktop::PlotView>(*doc);
     view->resize(600, 600);
     view->show();
