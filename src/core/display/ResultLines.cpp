@@ -5,6 +5,7 @@
 #include <span>
 
 #include "analysis/IndicatorTable.h"
+#include "analysis/RadiationRule.h"
 
 namespace lumaret::display {
 
@@ -73,17 +74,12 @@ std::string SsLine(const std::pair<std::string, std::string>& range, float value
 ResultTextSettings TextSettingsOf(const analysis::AnalysisDocument& doc) { return {doc.indicators, doc.hPara, doc.vPara}; }
 
 bool ShowsRadiationLines(data::CutKind kind, const analysis::VPara& vPara) {
-  return (kind == data::CutKind::HorizontalCo && vPara.gainCut.gainCut == 0) ||
-         (kind == data::CutKind::VerticalCo && vPara.gainCut.gainCut == 1);
-}
-
-bool HidesRadiationValues(const analysis::IndicatorFlags& flags, const PerformanceResult& result) {
-  return flags.IsSet(Indicator::Gain) && IsUnset(result.gain);
+  return analysis::CarriesRadiationValues(kind, vPara);
 }
 
 std::vector<std::string> RadiationLines(const ResultTextSettings& s, const PerformanceResult& result) {
   // The gain itself is unset then, and its line is left out like the others.
-  if (HidesRadiationValues(s.flags, result)) return {};
+  if (analysis::HidesRadiationValues(s.flags, result)) return {};
   std::vector<std::string> out;
   AppendLines(out, kRadiationLines, s, result);
   return out;
@@ -94,7 +90,7 @@ void ApplyRadiationRule(analysis::AnalysisDocument& doc, const std::vector<std::
     data::PatternFile* file = doc.Find(key);
     if (file == nullptr || !ShowsRadiationLines(file->kind, doc.vPara)) continue;
     PerformanceResult& r = file->result;
-    if (!HidesRadiationValues(doc.indicators, r)) continue;
+    if (!analysis::HidesRadiationValues(doc.indicators, r)) continue;
     r.directivity = data::kUnset;
     r.losses = data::kUnset;
     r.eff = data::kUnset;
