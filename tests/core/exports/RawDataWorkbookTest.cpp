@@ -8,6 +8,7 @@
 #include "data/UserMessages.h"
 #include "exports/SheetNames.h"
 #include "support/CutBuilder.h"
+#include "support/LogCapture.h"
 #include "support/TempDir.h"
 #include "support/XlsxReader.h"
 
@@ -135,10 +136,12 @@ TEST_F(RawDataWorkbookTest, SheetNamesAreSafeAndNeverShared) {
 
 TEST_F(RawDataWorkbookTest, UnwritableFolderIsAFailure) {
   Split("p1_v90_h_co_0_0_1710.cm", SampledCut(-180, 179, 1, Linear));
+  LogCapture log;
   const data::Result result = exports::WriteRawDataWorkbook(doc, {doc.patterns.begin()->first},
                                                              dir.path().string() + "/missing/folder");
   EXPECT_FALSE(result.ok());
   EXPECT_EQ(result.code, data::FailureCode::kCannotWrite);
+  EXPECT_NE(log.Text().find("] Tessaly Unit log - " + result.path + ": "), std::string::npos);
   EXPECT_EQ(exports::WriteRawDataWorkbook(doc, {}, dir.path().string()).code, data::FailureCode::kNotLoaded);
 }
 
