@@ -43,16 +43,23 @@ float Interpolated(const std::map<double, float>& levels, double angle) {
 
 }  // namespace
 
-std::vector<float> LevelsAtIntegerAngles(const data::PointSequence& points) {
+std::vector<float> LevelsAtAngles(const data::PointSequence& points, const std::vector<double>& angles) {
   const std::map<double, float> levels = FirstLevelPerAngle(points);
   std::vector<float> out;
   if (levels.empty()) return out;
-  out.reserve(kSectionLines);
-  for (int angle = 0; angle < kSectionLines; ++angle) {
-    auto exact = levels.find(angle);
-    out.push_back(exact != levels.end() ? exact->second : Interpolated(levels, angle));
+  out.reserve(angles.size());
+  for (double angle : angles) {
+    const double mapped = MappedAngle(static_cast<float>(angle));
+    auto exact = levels.find(mapped);
+    out.push_back(exact != levels.end() ? exact->second : Interpolated(levels, mapped));
   }
   return out;
+}
+
+std::vector<float> LevelsAtIntegerAngles(const data::PointSequence& points) {
+  std::vector<double> angles(kSectionLines);
+  for (int angle = 0; angle < kSectionLines; ++angle) angles[static_cast<std::size_t>(angle)] = angle;
+  return LevelsAtAngles(points, angles);
 }
 
 std::string DataSection(const data::PointSequence& points, float peak) {

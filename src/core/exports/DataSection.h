@@ -16,6 +16,11 @@ inline constexpr int kSectionLines = 360;
 // when the cut has no points.
 std::vector<float> LevelsAtIntegerAngles(const data::PointSequence& points);
 
+// The same rule at any angles (degrees, mapped into [0, 360) as above, so -180 and 180 are
+// one angle): one level per angle given, in the order given. Empty when the cut has no
+// points.
+std::vector<float> LevelsAtAngles(const data::PointSequence& points, const std::vector<double>& angles);
+
 // The 360 data lines of one section: "<angle> <peak - level>" as "%0.2f %0.2f\r\n" for
 // angles 0 to 359. Empty when the cut has no points.
 std::string DataSection(const data::PointSequence& points, float peak);
