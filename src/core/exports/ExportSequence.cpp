@@ -16,8 +16,7 @@ namespace {
 
 constexpr const char* kNotice =
     "1.Exporting data may last a long time,the status bar would show the state information;\r\n"
-    "2.During the export process,do not put any window on the screenshot area;\r\n"
-    "3.Please empty the \"report\" folder before exporting data.\r\n";
+    "2.Please empty the \"report\" folder before exporting data.\r\n";
 
 // Shows the message that stops the export before anything is written; kDone to go on.
 ExportStatus CheckPreconditions(const analysis::AnalysisDocument& doc) {

@@ -16,8 +16,8 @@ struct ExportRequest {
   std::string exportFolder;  // a missing final "/" is added
   ExportChoices choices;
   data::PatternInformation patternInformation;
-  // The notice about long exports and the screenshot area (the desktop program shows it;
-  // the command-line tool has no screen to keep clear).
+  // The notice about long exports and the report folder (the desktop program shows it;
+  // the command-line tool does not stop for it).
   bool showNotice = true;
 };
 
