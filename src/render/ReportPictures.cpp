@@ -38,7 +38,8 @@ void WritePictures(session::CTessalyUnitDoc& work, const std::vector<session::Re
     session::ChooseDisplayedFiles(work, picture.files);
     const std::string bmp = Encoded(RenderDocumentImage(work, size), "BMP");
     if (bmp.empty()) {
-      messages.Show(std::string(exports::kFileNotWritten) + ": " + picture.path + " (the picture could not be encoded)");
+      messages.Show(exports::Format("%s: %s (the picture could not be encoded)", exports::kFileNotWritten,
+                                    picture.path.c_str()));
       outcome.failed.push_back(picture.path);
       continue;
     }
