@@ -61,8 +61,9 @@ TEST_F(ReportPicturesTest, EachKindIsWrittenAtTheCaptureModeSizeWithItsCurve) {
     ASSERT_TRUE(session::StoreCaptureMode(doc.settings, mode));
     Render(true);
     const std::string rel = report + "RelBmps/", set = report + "SetBmps/";
-    EXPECT_EQ(outcome.written, (std::vector<std::string>{rel + "P1_p45_e_co_4_0_1710.bmp", rel + "P1_p45_h_co_4_0_1710.bmp",
-                                                         set + "P1_4_e.bmp", set + "P1_4_h.bmp"}));
+    EXPECT_EQ(outcome.written, (std::vector<std::string>{rel + "P1_p45_e_co_4_0_1710.bmp",
+                                                         rel + "P1_p45_h_co_4_0_1710.bmp", set + "P1_4_e.bmp",
+                                                         set + "P1_4_h.bmp"}));
     for (const std::string& path : outcome.written) {
       const QImage image = Bmp(path);
       EXPECT_EQ(image.size(), size) << path;
