@@ -1,5 +1,6 @@
 #include "session/ReportPictures.h"
 
+#include <map>
 #include <set>
 #include <tuple>
 
@@ -60,22 +61,17 @@ std::vector<ReportPicture> PlanStandardReportPictures(const analysis::AnalysisDo
   };
 
   std::vector<ReportPicture> pictures;
-  std::set<std::string> gathered;
-  for (auto first = doc.patterns.begin(); first != doc.patterns.end(); ++first) {
-    const auto& [key, file] = *first;
-    if (gathered.count(key)) continue;
+  // (port, tilt, cut) -> the picture of that group.
+  std::map<std::tuple<std::string, std::string, std::string>, std::size_t> groupPicture;
+  for (const auto& [key, file] : doc.patterns) {
     if (!grouped(file)) {
       pictures.push_back({folder + PictureFileName(file.fileName), file.path, {key}});
       continue;
     }
     const auto [port, tilt, cut] = fields(file);
-    ReportPicture picture{folder + port + "_" + tilt + "_" + cut + ".bmp", file.path, {}};
-    for (auto other = first; other != doc.patterns.end(); ++other) {
-      if (!grouped(other->second) || fields(other->second) != fields(file)) continue;
-      picture.files.push_back(other->first);
-      gathered.insert(other->first);
-    }
-    pictures.push_back(std::move(picture));
+    const auto [group, isNew] = groupPicture.try_emplace({port, tilt, cut}, pictures.size());
+    if (isNew) pictures.push_back({folder + port + "_" + tilt + "_" + cut + ".bmp", file.path, {}});
+    pictures[group->second].files.push_back(key);
   }
   return pictures;
 }
