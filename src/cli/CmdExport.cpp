@@ -5,7 +5,11 @@
 #include <vector>
 
 #include "cli/CliCommon.h"
+#include "cli/OffscreenGui.h"
 #include "cli/PatternBatch.h"
+#include "render/ReportExport.h"
+#include "render/ReportPictures.h"
+#include "session/ViewState.h"
 #include "session/DocumentSetup.h"
 #include "data/PatternInformation.h"
 #include "exports/ExportChoices.h"
@@ -28,7 +32,12 @@ exports::ExportChoices ChosenOutputs(const ArgParser& parser) {
   choices.excelData = all || parser.Has("--xlsx-data");
   choices.excelResult = all || parser.Has("--xlsx-result");
   choices.oneSheet = parser.Has("--one-sheet");
-  choices.english = true;  // the report language defaults to English
+  choices.word1 = all || parser.Has("--word1");
+  choices.word2 = all || parser.Has("--word2");
+  const std::string language = parser.Value("--lang", "en");
+  if (language != "en" && language != "zh") throw UsageError{"unknown value '" + language + "' for --lang (en|zh)"};
+  choices.chinese = language == "zh";
+  choices.english = language == "en";
   return choices;
 }
 
@@ -71,8 +80,9 @@ std::string PrepareExportFolder(const std::string& given) {
 }
 
 int RunExport(const std::vector<std::string>& args) {
-  const ArgParser parser(args, {"--to", "--antenna-type", "--gain-unit", "--tilt-method", "--port"},
-                         {"--pln", "--msi", "--tmvmsi", "--xml", "--txt", "--xlsx-data", "--xlsx-result", "--one-sheet", "--all"});
+  const ArgParser parser(args, {"--to", "--antenna-type", "--gain-unit", "--tilt-method", "--port", "--lang"},
+                         {"--pln", "--msi", "--tmvmsi", "--xml", "--txt", "--xlsx-data", "--xlsx-result", "--one-sheet",
+                          "--word1", "--word2", "--all"});
   if (parser.Value("--to").empty()) throw UsageError{"--to DIR is required"};
   if (parser.Positionals().empty()) throw UsageError{"no PATH given"};
   exports::ExportRequest request;
@@ -98,14 +108,28 @@ int RunExport(const std::vector<std::string>& args) {
   StderrStatus status(options.quiet);
   exports::LaterExportSteps later;
   later.spreadsheets = exports::SpreadsheetExportStep(status);
+  // The reports' pictures are rendered offscreen at the size of an 800 x 600 view; the tool
+  // waits for them here, as it has no window to stay responsive.
+  std::unique_ptr<QGuiApplication> gui;
+  exports::WriteOutcome reports;
+  if (request.choices.word1 || request.choices.word2) {
+    gui = StartOffscreenGui();
+    session::LoadViewState(doc);
+    later.reports = [&](const analysis::AnalysisDocument&, const exports::ExportRequest& chosen,
+                        const exports::ExportFolders& folders, exports::ExportContext& context) {
+      status.Status("Exporting word report...");
+      reports = render::RunReportExport(doc, chosen, folders, context.outcome, render::kWindowlessViewSize, status);
+    };
+  }
   const exports::ExportResult result = exports::RunExportSequence(doc, request, status, later);
-  const bool allDone = result.status == exports::ExportStatus::kDone && result.outcome.failed.empty();
+  const bool allDone = result.status == exports::ExportStatus::kDone && result.outcome.failed.empty() &&
+                       reports.failed.empty();
   return allDone && batch.failures.empty() ? kExitOk : kExitFileError;
 }
 
 CommandRegistrar reg{{"export",
                       "export --to DIR [--pln] [--msi] [--tmvmsi] [--xml] [--txt] [--xlsx-data] [--xlsx-result [--one-sheet]] "
-                      "[--all: every output above] "
+                      "[--word1] [--word2] [--lang en|zh] [--all: every output above] "
                       "[--antenna-type dual|multi] [--gain-unit dBi|dBd] [--tilt-method none|electrical|mechanical] "
                       "[--port EXT=NAME]... PATH...",
                       &RunExport}};

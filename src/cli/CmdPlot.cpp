@@ -1,4 +1,3 @@
-#include <QGuiApplication>
 #include <QImage>
 #include <algorithm>
 #include <iostream>
@@ -6,6 +5,7 @@
 #include <vector>
 
 #include "cli/CliCommon.h"
+#include "cli/OffscreenGui.h"
 #include "cli/PatternBatch.h"
 #include "display/EnvelopeChoice.h"
 #include "display/Markers.h"
@@ -101,16 +101,7 @@ int RunPlot(const std::vector<std::string>& args) {
                               display::BuildPlotCurves(doc, session::DisplayedFiles(doc), state, doc.view.colours));
   picture.overlay = session::ViewPlotOverlay(doc, state, picture.curves);
 
-  // Qt renders on the offscreen platform: no display is needed or touched.
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  // Qt's own notes (for example on a missing runtime folder) are not the tool's output.
-  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << text.toStdString() << '\n';
-  });
-  static int argc = 1;
-  static char name[] = "lumaret-cli";
-  static char* argv[] = {name, nullptr};
-  QGuiApplication app(argc, argv);
+  const auto gui = StartOffscreenGui();
   const QImage image = render::RenderPlotImage(size, picture);
   if (!image.save(QString::fromStdString(out), format)) {
     std::cerr << out << ": the picture could not be written\n";
