@@ -16,8 +16,8 @@ struct ExportRequest {
   std::string exportFolder;  // a missing final "/" is added
   ExportChoices choices;
   data::PatternInformation patternInformation;
-  // The notice about long exports and the screenshot area (the desktop program shows it;
-  // the command-line tool has no screen to keep clear).
+  // The notice about long exports and the report folder (the desktop program shows it;
+  // the command-line tool does not stop for it).
   bool showNotice = true;
 };
 
@@ -28,6 +28,12 @@ struct ExportFolders {
   std::string reportFolder;  // export folder + "report/"
 };
 ExportFolders DeriveExportFolders(const std::string& exportFolder);
+
+inline constexpr const char* kExportPathMessage = "Export path is empty or does not exist！";
+
+// The export folder typed into the export dialog, ending with "/"; "" when the text is
+// empty or names no existing folder (the dialog then shows kExportPathMessage).
+std::string AcceptExportFolder(const std::string& typed);
 
 // Steps that later outputs plug in: the spreadsheets run after "Export finished!", the
 // reports are started last, only when a Word report is chosen.
@@ -48,6 +54,11 @@ struct ExportResult {
   ExportFolders folders;
   WriteOutcome outcome;
 };
+
+// The message that ends an export without Word reports, or whose reports were not
+// written: "Exporting sucess！" only when every file was written, otherwise the count of
+// the files that were not.
+void ShowExportEnd(const analysis::AnalysisDocument& doc, const ExportChoices& choices, const WriteOutcome& outcome);
 
 // The pattern-information record in the form the writers use.
 PatternExportSettings ToExportSettings(const data::PatternInformation& info);
