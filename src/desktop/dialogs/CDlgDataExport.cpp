@@ -23,6 +23,7 @@ namespace lumaret::desktop {
 namespace {
 
 constexpr int kFileListWidth = 600;
+constexpr int kFileListHeight = 240;
 constexpr int kPathColumnWidth = 300;
 
 // The choices in the dialog's groups, by settings key, with their captions.
@@ -105,10 +106,14 @@ QTableWidget* CDlgDataExport::BuildFileList(const data::PatternSet& patterns) {
   list->setObjectName("IDC_LIST_FILES");
   list->setHorizontalHeaderLabels({"File Name", "File Path"});
   list->verticalHeader()->hide();
+  list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + 6);
   list->setSelectionBehavior(QAbstractItemView::SelectRows);
   list->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list->setShowGrid(true);
-  list->setMinimumWidth(kFileListWidth);
+  // One line per file; a long path is shortened in the middle and shown whole as a tip.
+  list->setWordWrap(false);
+  list->setTextElideMode(Qt::ElideMiddle);
+  list->setMinimumSize(kFileListWidth, kFileListHeight);
   list->setColumnWidth(0, kFileListWidth / 3);
   list->setColumnWidth(1, kPathColumnWidth);
   int row = 0;

@@ -1,5 +1,6 @@
 #include "desktop/shell/ExportCommands.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QMetaObject>
 #include <QStatusBar>
@@ -18,6 +19,7 @@ namespace {
 constexpr const char* kCommand = "ID_DATA_EXPORT";
 constexpr const char* kExportRunning =
     "The Word reports of the last export are still being written; wait until the export has finished.";
+constexpr const char* kStillReading = "Pattern files are still being read; export when reading has finished.";
 
 }  // namespace
 
@@ -39,6 +41,19 @@ void ExportController::Export() {
     frame_.Messages().Show(kExportRunning);
     return;
   }
+  // A batch being read would change the files under the export.
+  if (frame_.Opening()) {
+    frame_.Messages().Show(kStillReading);
+    return;
+  }
+  // The command is off while it runs: its dialogs and messages must not start another.
+  QAction* command = frame_.Action(kCommand);
+  command->setEnabled(false);
+  RunExport();
+  command->setEnabled(!ReportsRunning());
+}
+
+void ExportController::RunExport() {
   session::CTessalyUnitDoc& doc = frame_.Doc();
   CDlgDataExport dialog(doc.patterns, doc.settings, last_, frame_.Prompts(), frame_.Messages(), &frame_);
   if (dialog.exec() != QDialog::Accepted) return;
@@ -72,7 +87,6 @@ void ExportController::StartReports(const exports::ExportRequest& request, const
   relay_ = std::make_unique<UiThreadRelay>(*this, frame_.Messages(), *status_);
   snapshot_->SetMessages(*relay_);
   const QSize viewSize = frame_.View() ? frame_.View()->size() : QSize();
-  frame_.Action(kCommand)->setEnabled(false);
   reportOutcome_ = {};
   worker_ = std::thread([this, request, folders, earlier = context.outcome, viewSize] {
     try {

@@ -46,6 +46,7 @@ class ExportController : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void RunExport();
   void StartReports(const exports::ExportRequest& request, const exports::ExportFolders& folders,
                     exports::ExportContext& context);
   void OnWorkerDone();
