@@ -10,12 +10,13 @@
 #include "data/PatternInformation.h"
 #include "exports/ExportChoices.h"
 #include "exports/ExportSequence.h"
+#include "exports/SpreadsheetExport.h"
 
 namespace lumaret::cli {
 
 namespace {
 
-// The outputs that exist so far; --all chooses every one of them.
+// The chosen outputs; --all chooses every one of them.
 exports::ExportChoices ChosenOutputs(const ArgParser& parser) {
   const bool all = parser.Has("--all");
   exports::ExportChoices choices;
@@ -24,6 +25,9 @@ exports::ExportChoices ChosenOutputs(const ArgParser& parser) {
   choices.tmvmsi = all || parser.Has("--tmvmsi");
   choices.xml = all || parser.Has("--xml");
   choices.txt = all || parser.Has("--txt");
+  choices.excelData = all || parser.Has("--xlsx-data");
+  choices.excelResult = all || parser.Has("--xlsx-result");
+  choices.oneSheet = parser.Has("--one-sheet");
   choices.english = true;  // the report language defaults to English
   return choices;
 }
@@ -68,7 +72,7 @@ std::string PrepareExportFolder(const std::string& given) {
 
 int RunExport(const std::vector<std::string>& args) {
   const ArgParser parser(args, {"--to", "--antenna-type", "--gain-unit", "--tilt-method", "--port"},
-                         {"--pln", "--msi", "--tmvmsi", "--xml", "--txt", "--all"});
+                         {"--pln", "--msi", "--tmvmsi", "--xml", "--txt", "--xlsx-data", "--xlsx-result", "--one-sheet", "--all"});
   if (parser.Value("--to").empty()) throw UsageError{"--to DIR is required"};
   if (parser.Positionals().empty()) throw UsageError{"no PATH given"};
   exports::ExportRequest request;
@@ -92,13 +96,16 @@ int RunExport(const std::vector<std::string>& args) {
   if (!batch.failures.empty() && !options.keepGoing) return kExitFileError;
 
   StderrStatus status(options.quiet);
-  const exports::ExportResult result = exports::RunExportSequence(doc, request, status);
+  exports::LaterExportSteps later;
+  later.spreadsheets = exports::SpreadsheetExportStep(status);
+  const exports::ExportResult result = exports::RunExportSequence(doc, request, status, later);
   const bool allDone = result.status == exports::ExportStatus::kDone && result.outcome.failed.empty();
   return allDone && batch.failures.empty() ? kExitOk : kExitFileError;
 }
 
 CommandRegistrar reg{{"export",
-                      "export --to DIR [--pln] [--msi] [--tmvmsi] [--xml] [--txt] [--all: every output above] "
+                      "export --to DIR [--pln] [--msi] [--tmvmsi] [--xml] [--txt] [--xlsx-data] [--xlsx-result [--one-sheet]] "
+                      "[--all: every output above] "
                       "[--antenna-type dual|multi] [--gain-unit dBi|dBd] [--tilt-method none|electrical|mechanical] "
                       "[--port EXT=NAME]... PATH...",
                       &RunExport}};

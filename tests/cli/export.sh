@@ -86,7 +86,7 @@ grep -q $'^TILT\tMACHANICAL\r$' all/MSI/*.msi || fail "mechanical tilt line"
 grep -q $'^GAIN [0-9.]*  dBd\r$' all/MSI/*.msi || fail "dBd gain line"
 
 # Usage errors: outputs not built yet, a multi-port antenna without ports, no --to.
-for args in "--xlsx-data" "--word1" "--lang en" "--antenna-type multi" "--gain-unit dbm" "--port P1"; do
+for args in "--word1" "--lang en" "--antenna-type multi" "--gain-unit dbm" "--port P1"; do
   set +e; run export --to bad $args "$src/samples" 2>/dev/null; code=$?; set -e
   [[ $code -eq 1 ]] || fail "export $args: exit $code, expected 1"
 done

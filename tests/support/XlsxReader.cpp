@@ -54,9 +54,13 @@ std::optional<XlsxWorkbook> XlsxWorkbook::Open(const std::string& path) {
   }
 
   XlsxWorkbook out;
+  if (const auto* views = workbook.RootElement()->FirstChildElement("bookViews"))
+    if (const auto* view = views->FirstChildElement("workbookView"))
+      out.activeSheet_ = static_cast<std::size_t>(view->IntAttribute("activeTab", 0)) + 1;
   const auto* sheets = workbook.RootElement()->FirstChildElement("sheets");
   for (auto* s = sheets ? sheets->FirstChildElement("sheet") : nullptr; s; s = s->NextSiblingElement("sheet")) {
     out.sheetNames_.push_back(s->Attribute("name") ? s->Attribute("name") : "");
+    out.hidden_.push_back(s->Attribute("state") && std::string(s->Attribute("state")) == "hidden");
     const auto sheetXml = Entry(archive.get(), "xl/worksheets/sheet" + std::to_string(out.sheetNames_.size()) + ".xml");
     tinyxml2::XMLDocument doc;
     if (!sheetXml || doc.Parse(sheetXml->c_str()) != tinyxml2::XML_SUCCESS) return std::nullopt;

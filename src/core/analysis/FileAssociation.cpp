@@ -93,11 +93,6 @@ void Select(AnalysisDocument& doc, const std::string& key) {
   doc.secondKeys.push_back(key);
 }
 
-// Adds a partner key when it names a loaded file that is not yet selected.
-void AddPartner(AnalysisDocument& doc, const std::string& key) {
-  if (doc.Find(key) && !InSelection(doc, key)) Select(doc, key);
-}
-
 }  // namespace
 
 int PortNumber(const std::string& keyOrPath) {
@@ -136,26 +131,37 @@ std::string SlantPartner(const AnalysisDocument& doc, const std::string& key) {
   return partner;
 }
 
-void ExpandSelection(AnalysisDocument& doc, const std::string& key) {
-  if (InSelection(doc, key)) return;
-  Select(doc, key);
+std::vector<std::string> LoadedPartners(const AnalysisDocument& doc, const std::string& key) {
+  std::vector<std::string> partners;
+  auto add = [&](const std::string& partner) {
+    if (partner != key && doc.Find(partner) && std::find(partners.begin(), partners.end(), partner) == partners.end())
+      partners.push_back(partner);
+  };
   const AssociationSwitches& on = doc.association;
-  if (on.polar) AddPartner(doc, PolarPartner(key));
+  if (on.polar) add(PolarPartner(key));
   if (on.slant) {
     const std::string slant = SlantPartner(doc, key);
-    AddPartner(doc, slant);
-    if (on.polar) AddPartner(doc, PolarPartner(slant));
+    add(slant);
+    if (on.polar) add(PolarPartner(slant));
     if (on.cut) {
       const std::string cut = CutPartner(slant);
-      AddPartner(doc, cut);
-      if (on.polar) AddPartner(doc, PolarPartner(cut));
+      add(cut);
+      if (on.polar) add(PolarPartner(cut));
     }
   }
   if (on.cut) {
     const std::string cut = CutPartner(key);
-    AddPartner(doc, cut);
-    if (on.polar) AddPartner(doc, PolarPartner(cut));
+    add(cut);
+    if (on.polar) add(PolarPartner(cut));
   }
+  return partners;
+}
+
+void ExpandSelection(AnalysisDocument& doc, const std::string& key) {
+  if (InSelection(doc, key)) return;
+  Select(doc, key);
+  for (const std::string& partner : LoadedPartners(doc, key))
+    if (!InSelection(doc, partner)) Select(doc, partner);
 }
 
 namespace {

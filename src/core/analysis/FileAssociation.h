@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "analysis/AnalysisDocument.h"
 
@@ -16,6 +17,11 @@ std::string CutPartner(const std::string& key);    // e <-> h
 // The other slant polarization of the paired port; reads name field 13 ("td" mode) of the
 // record under the key when it is loaded.
 std::string SlantPartner(const AnalysisDocument& doc, const std::string& key);
+
+// The key's loaded partners by the association switches, in the order the selection takes
+// them (polar, slant with its polar and cut partners, cut with its polar partner); each
+// once, the key itself never among them.
+std::vector<std::string> LoadedPartners(const AnalysisDocument& doc, const std::string& key);
 
 // Adds the key and, as the association switches say, its loaded partners to the current
 // selection and the second key list.

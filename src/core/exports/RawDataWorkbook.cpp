@@ -1,24 +1,22 @@
 #include "exports/RawDataWorkbook.h"
 
-#include <xlsxwriter.h>
-
 #include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <map>
+#include <optional>
 
-#include "data/DiagnosticLog.h"
 #include "exports/DataSection.h"
-#include "exports/OutputFile.h"
 #include "exports/SheetNames.h"
+#include "exports/OutputFile.h"
+#include "exports/WorkbookCells.h"
 
 namespace lumaret::exports {
 
 namespace {
 
 constexpr std::size_t kHalfDegreeFrom = 541;  // cuts with this many points get the 0.5° grid
-constexpr const char* kLogPrefix = "Tessaly Unit log - ";
 
 bool EqualsNoCase(const std::string& a, const char* b) {
   const std::string other = b;
@@ -52,6 +50,15 @@ std::string CombinedFrequency(const data::PatternFile& record) {
   return value.substr(0, value.find_first_of(" \t"));
 }
 
+// The number a text reads as in full ("1940", "1940.0"); nullopt for any other text.
+std::optional<double> WholeNumber(const std::string& text) {
+  if (text.empty()) return std::nullopt;
+  char* end = nullptr;
+  const double value = std::strtod(text.c_str(), &end);
+  if (end != text.c_str() + text.size() || !std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
 // One column of a group sheet: its row-1 text and the cut whose levels fill it.
 struct Column {
   std::string header;
@@ -73,69 +80,12 @@ std::vector<double> AngleGrid(std::size_t points) {
   return grid;
 }
 
-// Fills sheets; the first library error stops the filling and is kept.
-class SheetFiller {
- public:
-  explicit SheetFiller(lxw_workbook* workbook) : workbook_(workbook) {}
-
-  // A text that reads wholly as a finite number goes in as that number, shown with the
-  // text's decimals; any other text stays a text.
-  void Cell(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t column, const std::string& text) {
-    if (error_ != LXW_NO_ERROR) return;
-    const char* begin = text.c_str();
-    char* end = nullptr;
-    const double value = std::strtod(begin, &end);
-    const bool numeric = !text.empty() && end == begin + text.size() && std::isfinite(value) &&
-                         text.find_first_of("xXnNiI") == std::string::npos;  // no hex, inf or nan texts
-    error_ = numeric ? worksheet_write_number(sheet, row, column, value, FormatFor(text))
-                     : worksheet_write_string(sheet, row, column, text.c_str(), nullptr);
-  }
-  lxw_error error() const { return error_; }
-
- private:
-  lxw_format* FormatFor(const std::string& text) {
-    if (text.find_first_of("eE") != std::string::npos) return nullptr;  // exponent texts keep General
-    const auto point = text.find('.');
-    const std::size_t decimals = point == std::string::npos ? 0 : text.size() - point - 1;
-    auto [it, inserted] = formats_.try_emplace(decimals, nullptr);
-    if (inserted) {
-      it->second = workbook_add_format(workbook_);
-      const std::string pattern = decimals == 0 ? "0" : "0." + std::string(decimals, '0');
-      format_set_num_format(it->second, pattern.c_str());
-    }
-    return it->second;
-  }
-
-  lxw_workbook* workbook_;
-  std::map<std::size_t, lxw_format*> formats_;
-  lxw_error error_ = LXW_NO_ERROR;
-};
-
 struct Group {
+  std::string name;
   lxw_worksheet* sheet = nullptr;
   std::vector<double> grid;
   lxw_col_t nextColumn = 1;
 };
-
-std::vector<const data::PatternFile*> RecordsInKeyOrder(const data::PatternSet& patterns,
-                                                        const std::vector<std::string>& keys) {
-  std::vector<const data::PatternFile*> records;
-  for (const auto& [key, record] : patterns)
-    if (std::find(keys.begin(), keys.end(), key) != keys.end()) records.push_back(&record);
-  return records;
-}
-
-std::string FileNameSafe(std::string text) {
-  std::replace(text.begin(), text.end(), '/', '_');
-  std::replace(text.begin(), text.end(), '\\', '_');
-  return text;
-}
-
-data::Result Failure(const std::string& path, lxw_error error) {
-  LUMARET_LOG("%s%s: %s\r\n", kLogPrefix, path.c_str(), lxw_strerror(error));
-  return data::Result::Fail(data::FailureCode::kCannotWrite,
-                            std::string(kFileNotWritten) + ": " + path + " (" + lxw_strerror(error) + ")", path);
-}
 
 }  // namespace
 
@@ -144,13 +94,19 @@ std::string RawDataGroupKey(const data::PatternFile& record) {
     const auto& f = record.nameFields;
     return f[6] + " " + f[9] + " " + f[8] + " " + f[10] + f[11];
   }
-  const std::string name = CombinedName(record), frequency = CombinedFrequency(record);
+  const std::string name = CombinedName(record);
+  const std::optional<double> frequency = WholeNumber(CombinedFrequency(record));
+  // The parts between "_" and blanks that read as the frequency ("ANT_1940_X", "ANT 1940")
+  // are dropped with the separator before them.
   std::string key;
   std::size_t start = 0;
-  while (start <= name.size()) {
-    const std::size_t end = std::min(name.find('_', start), name.size());
+  while (start < name.size()) {
+    const std::size_t end = std::min(name.find_first_of("_ ", start), name.size());
     const std::string part = name.substr(start, end - start);
-    if (frequency.empty() || part != frequency) key += (key.empty() ? "" : "_") + part;
+    if (!frequency || WholeNumber(part) != frequency) {
+      if (!key.empty()) key += name[start - 1];
+      key += part;
+    }
     start = end + 1;
   }
   return key;
@@ -173,13 +129,22 @@ data::Result WriteRawDataWorkbook(const analysis::AnalysisDocument& doc, const s
   const std::vector<const data::PatternFile*> records = RecordsInKeyOrder(doc.patterns, keys);
   const std::string fileName = RawDataFileName(doc.patterns, keys);
   if (records.empty()) return data::Result::Fail(data::FailureCode::kNotLoaded, "No data, select data.", folder);
-  const std::string path = folder + (folder.empty() || folder.back() == '/' ? "" : "/") + fileName;
+  const std::string path = PathInFolder(folder, fileName);
 
   lxw_workbook* workbook = workbook_new(path.c_str());
-  if (!workbook) return Failure(path, LXW_ERROR_MEMORY_MALLOC_FAILED);
+  if (!workbook) return WorkbookFailure(path, LXW_ERROR_MEMORY_MALLOC_FAILED);
   SheetNamer namer;
   SheetFiller filler(workbook);
-  workbook_add_worksheet(workbook, namer.Take("RawData").c_str());
+  // The first sheet lists where each file's levels are, so the workbook opens on an index.
+  lxw_worksheet* index = workbook_add_worksheet(workbook, namer.Take("RawData").c_str());
+  lxw_row_t indexRow = 0;
+  if (index) {
+    filler.Cell(index, indexRow, 0, "Sheet");
+    filler.Cell(index, indexRow, 1, "Column");
+    filler.Cell(index, indexRow, 2, "File");
+    worksheet_set_column(index, 0, 0, 28, nullptr);
+    worksheet_set_column(index, 2, 2, 48, nullptr);
+  }
 
   std::map<std::string, Group> groups;
   for (const data::PatternFile* record : records) {
@@ -190,10 +155,11 @@ data::Result WriteRawDataWorkbook(const analysis::AnalysisDocument& doc, const s
     if (isNew) {
       std::size_t points = 0;
       for (const Column& c : columns) points = std::max(points, c.points.size());
-      group.sheet = workbook_add_worksheet(workbook, namer.Take(key).c_str());
+      group.name = namer.Take(key);
+      group.sheet = workbook_add_worksheet(workbook, group.name.c_str());
       if (!group.sheet) {
         workbook_close(workbook);
-        return Failure(path, LXW_ERROR_MEMORY_MALLOC_FAILED);
+        return WorkbookFailure(path, LXW_ERROR_MEMORY_MALLOC_FAILED);
       }
       group.grid = AngleGrid(points);
       for (std::size_t row = 0; row < group.grid.size(); ++row)
@@ -201,6 +167,12 @@ data::Result WriteRawDataWorkbook(const analysis::AnalysisDocument& doc, const s
     }
     for (const Column& column : columns) {
       const lxw_col_t at = group.nextColumn++;
+      worksheet_set_column(group.sheet, 0, at, 12, nullptr);  // room for "-180.000000"
+      if (index) {
+        filler.Cell(index, ++indexRow, 0, group.name);
+        filler.Cell(index, indexRow, 1, std::to_string(at + 1));
+        filler.Cell(index, indexRow, 2, record->fileName);
+      }
       if (column.points.empty()) continue;
       filler.Cell(group.sheet, 0, at, column.header);
       const std::vector<float> levels = LevelsAtAngles(column.points, group.grid);
@@ -209,13 +181,7 @@ data::Result WriteRawDataWorkbook(const analysis::AnalysisDocument& doc, const s
                     Format("%f", static_cast<double>(levels[row])));
     }
   }
-  // As with a failed fill, what was filled is still saved; the failure is reported.
-  const lxw_error fillError = filler.error();
-  if (fillError != LXW_NO_ERROR) LUMARET_LOG("%s%s\r\n", kLogPrefix, lxw_strerror(fillError));
-  const lxw_error closeError = workbook_close(workbook);
-  if (closeError != LXW_NO_ERROR) return Failure(path, closeError);
-  if (fillError != LXW_NO_ERROR) return Failure(path, fillError);
-  return data::Result{data::FailureCode::kNone, "", path};
+  return CloseWorkbook(workbook, filler, path);
 }
 
 }  // namespace lumaret::exports

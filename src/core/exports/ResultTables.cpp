@@ -14,6 +14,7 @@
 #include "data/DataLine.h"
 #include "data/DiagnosticLog.h"
 #include "data/PatternGrammar.h"
+#include "exports/RawDataWorkbook.h"
 
 namespace lumaret::exports {
 
@@ -82,30 +83,6 @@ std::string Format(const char* format, Args... args) {
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, format, args...);
   return buffer;
-}
-
-std::string Trim(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t\r\n");
-  if (first == std::string_view::npos) return {};
-  return std::string(text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1));
-}
-
-std::string HeaderValue(const PatternFile& file, std::string_view word) {
-  for (const auto& [keyword, value] : file.declaredHeader)
-    if (data::KeywordIs(keyword, word)) return Trim(value);
-  return {};
-}
-
-// A combined file's NAME text without the part that repeats its FREQUENCY value, so the
-// files of one antenna at several frequencies share a group.
-std::string CombinedName(const PatternFile& file) {
-  std::string name = HeaderValue(file, "NAME");
-  const std::string frequencyText = HeaderValue(file, "FREQUENCY");
-  const std::string number = frequencyText.substr(0, frequencyText.find_first_not_of("+-.0123456789"));
-  if (number.empty()) return name;
-  const auto at = name.find(number);
-  if (at != std::string::npos) name.erase(at, number.size());
-  return Trim(name);
 }
 
 class TableBuilder {
@@ -240,7 +217,7 @@ std::map<GroupKey, Collected> CollectGroups(const analysis::AnalysisDocument& do
     double frequency = 0.0;
     if (file.IsCombined()) {
       groupKey.combined = true;
-      groupKey.name = CombinedName(file);
+      groupKey.name = RawDataGroupKey(file);  // the raw-data sheet of the same files
       frequency = static_cast<double>(file.line2Value);
     } else {
       groupKey.port = file.nameFields[kFieldPort];

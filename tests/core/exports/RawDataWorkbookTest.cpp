@@ -77,6 +77,10 @@ TEST_F(RawDataWorkbookTest, GroupsFilesByKeyWithNumericCellsAndEmptyRecordColumn
   EXPECT_EQ(book.Number(2, 721, 1), 179.5);
   EXPECT_FALSE(book.Cell(2, 722, 1).has_value());
   EXPECT_NEAR(*book.Number(2, 4, 2), -17.9, 1e-6);  // -179°
+  // The index sheet: the empty record still listed with its column.
+  EXPECT_EQ(book.Cell(1, 4, 1)->value, "p1 co h 00");
+  EXPECT_EQ(book.Number(1, 4, 2), 3.0);
+  EXPECT_EQ(book.Cell(1, 4, 3)->value, "p1_v90_h_co_0_0_1750.cm");
 }
 
 TEST_F(RawDataWorkbookTest, PutsLevelsInTheirAngleRowsAndInterpolatesOffGridCuts) {
@@ -111,6 +115,20 @@ TEST_F(RawDataWorkbookTest, CombinedFileGetsOneColumnPerCutAndNamesTheWorkbook) 
   EXPECT_FALSE(book.Cell(2, Row(180), 1).has_value());  // 360 points per cut: the 1° grid
   EXPECT_EQ(book.Number(2, Row(-180), 2), -18.0);       // stored at 180
   EXPECT_EQ(book.Number(2, Row(10), 3), -3.0);
+}
+
+// The result tables group combined files by this key too.
+TEST_F(RawDataWorkbookTest, CombinedFileKeyDropsThePartsThatReadAsItsFrequency) {
+  const struct {
+    const char* name;
+    const char* frequency;
+    const char* key;
+  } cases[] = {
+      {"ANT_1710_X", "1710", "ANT_X"}, {"ANT 1710", "1710.0", "ANT"}, {"1710_ANT", "1710", "ANT"},
+      {"ANT17100", "1710", "ANT17100"}, {"ANT_1710", "", "ANT_1710"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(exports::RawDataGroupKey(Combined(c.name, c.frequency, {})), c.key) << c.name;
 }
 
 TEST_F(RawDataWorkbookTest, SheetNamesAreSafeAndNeverShared) {
