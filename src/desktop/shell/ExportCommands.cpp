@@ -11,6 +11,7 @@
 #include "desktop/shell/StatusBarStatus.h"
 #include "desktop/shell/UiThreadRelay.h"
 #include "desktop/view/PlotView.h"
+#include "exports/SpreadsheetExport.h"
 
 namespace lumaret::desktop {
 
@@ -62,7 +63,7 @@ void ExportController::RunExport() {
   last_.patternInformation = request.patternInformation;
 
   exports::LaterExportSteps later;
-  // TODO(spreadsheets): later.spreadsheets = exports::SpreadsheetExportStep(*status_);
+  later.spreadsheets = exports::SpreadsheetExportStep(*status_);
   later.reports = [this](const analysis::AnalysisDocument&, const exports::ExportRequest& chosen,
                          const exports::ExportFolders& folders,
                          exports::ExportContext& context) { StartReports(chosen, folders, context); };

@@ -46,15 +46,17 @@ class ExportCommandsTest : public QObject {
  private slots:
   void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-  // TXT files: the notice, the files, success; the next dialog offers the same folder.
+  // TXT files and the raw-data workbook: the notice, the files, success; the next dialog
+  // offers the same folder.
   // Without a report writer a chosen Word report counts as a file not written.
   void exportsOnTheWindowThread() {
     test::FrameFixture f(LUMARET_SOURCE_DIR "/");
-    StartExport(f, f.work.path(), {"IDC_RADIO_TXT"});
+    StartExport(f, f.work.path(), {"IDC_RADIO_TXT", "IDC_RADIO_EXCEL_DATA"});
     QCOMPARE(f.messages.shown.size(), std::size_t{2});
     QVERIFY(f.messages.shown[0].text.starts_with("1.Exporting data may last a long time"));
     QCOMPARE(f.messages.shown[1].text, std::string("Exporting sucess！"));
     QCOMPARE(QDir(f.work.filePath("TXT")).entryList({"*.txt"}, QDir::Files).size(), 1);
+    QCOMPARE(QDir(f.work.filePath("report")).entryList({"*.xlsx"}, QDir::Files).size(), 1);
     QString offered;
     test::WhenDialogOpens([&offered](QDialog& d) {
       offered = d.findChild<QLineEdit*>("IDC_EDIT_PATH")->text();
