@@ -4,12 +4,7 @@ namespace lumaret::exports {
 
 namespace {
 
-struct ChoiceKey {
-  const char* key;
-  bool ExportChoices::*member;
-};
-
-constexpr ChoiceKey kChoiceKeys[] = {
+constexpr ExportChoiceKey kChoiceKeys[] = {
     {"IDC_RADIO_WORD_REPORT1", &ExportChoices::word1}, {"IDC_RADIO_WORD_REPORT2", &ExportChoices::word2},
     {"IDC_RADIO_EXCEL_REPORT", &ExportChoices::excelResult}, {"IDC_RADIO_EXCEL_DATA", &ExportChoices::excelData},
     {"IDC_RADIO_PIN", &ExportChoices::pln},          {"IDC_RADIO_MSI", &ExportChoices::msi},
@@ -20,15 +15,17 @@ constexpr ChoiceKey kChoiceKeys[] = {
 
 }  // namespace
 
+std::span<const ExportChoiceKey> ExportChoiceKeys() { return kChoiceKeys; }
+
 ExportChoices LoadExportChoices(const data::CSettingsStore& store) {
   ExportChoices choices;
-  for (const ChoiceKey& c : kChoiceKeys) choices.*c.member = store.Read(c.key, kExportSection) == "TRUE";
+  for (const ExportChoiceKey& c : kChoiceKeys) choices.*c.member = store.Read(c.key, kExportSection) == "TRUE";
   return choices;
 }
 
 bool SaveExportChoices(data::CSettingsStore& store, const ExportChoices& choices) {
   bool saved = true;
-  for (const ChoiceKey& c : kChoiceKeys)
+  for (const ExportChoiceKey& c : kChoiceKeys)
     saved = store.Write(choices.*c.member ? "TRUE" : "FALSE", c.key, kExportSection) && saved;
   return saved;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <span>
+
 #include "data/SettingsStore.h"
 
 namespace lumaret::exports {
@@ -24,6 +26,14 @@ struct ExportChoices {
   // True when a pattern file output is chosen (the pattern information is then needed).
   bool AnyPatternFile() const { return pln || msi || xml || txt || tmvmsi; }
 };
+
+// Each choice's settings key (also the export dialog's control name), in the order of
+// the dialog's table.
+struct ExportChoiceKey {
+  const char* key;
+  bool ExportChoices::*member;
+};
+std::span<const ExportChoiceKey> ExportChoiceKeys();
 
 // Reads every choice from the export section: chosen when the value is exactly "TRUE".
 ExportChoices LoadExportChoices(const data::CSettingsStore& store);

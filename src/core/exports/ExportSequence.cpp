@@ -1,5 +1,8 @@
 #include "exports/ExportSequence.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "analysis/AnalysisDriver.h"
 #include "data/ProgramFolder.h"
 #include "exports/AntennaXmlWriter.h"
@@ -92,9 +95,11 @@ std::string ChosenPatternOutputs(const ExportChoices& choices) {
   return names;
 }
 
+}  // namespace
+
 // Success is claimed only when every file was written, and only when something was: the
 // pattern writers pair split-cut files, so a batch of combined files gives them nothing.
-void ShowEnd(const analysis::AnalysisDocument& doc, const ExportChoices& choices, const WriteOutcome& outcome) {
+void ShowExportEnd(const analysis::AnalysisDocument& doc, const ExportChoices& choices, const WriteOutcome& outcome) {
   const std::string outputs = ChosenPatternOutputs(choices);
   if (outcome.failed.empty() && outcome.written.empty() && !outputs.empty()) {
     std::size_t combined = 0;
@@ -110,14 +115,18 @@ void ShowEnd(const analysis::AnalysisDocument& doc, const ExportChoices& choices
   doc.Messages().Show(Format("Export finished, but %zu file(s) could not be written.", outcome.failed.size()));
 }
 
-}  // namespace
-
 ExportFolders DeriveExportFolders(const std::string& exportFolder) {
   ExportFolders folders;
   folders.exportFolder = data::WithTrailingSlash(exportFolder);
   folders.dataFolder = folders.exportFolder + "DataSrc/";
   folders.reportFolder = folders.exportFolder + "report/";
   return folders;
+}
+
+std::string AcceptExportFolder(const std::string& typed) {
+  std::error_code ec;
+  if (typed.empty() || !std::filesystem::is_directory(typed, ec)) return "";
+  return data::WithTrailingSlash(typed);
 }
 
 PatternExportSettings ToExportSettings(const data::PatternInformation& info) {
@@ -150,7 +159,7 @@ ExportResult RunExportSequence(analysis::AnalysisDocument& doc, const ExportRequ
 
   if (later.spreadsheets) later.spreadsheets(doc, request, result.folders, context);
   if (!request.choices.word1 && !request.choices.word2) {
-    ShowEnd(doc, request.choices, context.outcome);
+    ShowExportEnd(doc, request.choices, context.outcome);
   } else if (later.reports) {
     later.reports(doc, request, result.folders, context);
   }

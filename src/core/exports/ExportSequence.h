@@ -29,6 +29,12 @@ struct ExportFolders {
 };
 ExportFolders DeriveExportFolders(const std::string& exportFolder);
 
+inline constexpr const char* kExportPathMessage = "Export path is empty or does not exist！";
+
+// The export folder typed into the export dialog, ending with "/"; "" when the text is
+// empty or names no existing folder (the dialog then shows kExportPathMessage).
+std::string AcceptExportFolder(const std::string& typed);
+
 // Steps that later outputs plug in: the spreadsheets run after "Export finished!", the
 // reports are started last, only when a Word report is chosen.
 struct LaterExportSteps {
@@ -48,6 +54,11 @@ struct ExportResult {
   ExportFolders folders;
   WriteOutcome outcome;
 };
+
+// The message that ends an export without Word reports, or whose reports were not
+// written: "Exporting sucess！" only when every file was written, otherwise the count of
+// the files that were not.
+void ShowExportEnd(const analysis::AnalysisDocument& doc, const ExportChoices& choices, const WriteOutcome& outcome);
 
 // The pattern-information record in the form the writers use.
 PatternExportSettings ToExportSettings(const data::PatternInformation& info);

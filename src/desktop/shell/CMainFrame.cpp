@@ -1,5 +1,7 @@
 #include "desktop/shell/CMainFrame.h"
 
+#include <utility>
+
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QDockWidget>
@@ -60,7 +62,7 @@ QString IndicatorText(const analysis::IndicatorRow& row) {
 }  // namespace
 
 CMainFrame::CMainFrame(session::CTessalyUnitDoc& doc, FilePrompts& prompts, data::UserMessages& messages,
-                       QWidget* parent)
+                       ReportRunner reportRunner, QWidget* parent)
     : QMainWindow(parent), doc_(doc), prompts_(prompts), messages_(messages) {
   setObjectName("CMainFrame");
   setWindowTitle("Lumaret ");
@@ -84,6 +86,7 @@ CMainFrame::CMainFrame(session::CTessalyUnitDoc& doc, FilePrompts& prompts, data
   InstallScreenshotCommands(*this);
   InstallMarkerCommands(*this);
   InstallSetupCommands(*this);
+  InstallExportCommands(*this, std::move(reportRunner));
   connect(view_, &PlotView::MarkChanged, this, [this] { currentResults_->Refresh(view_->MarkInformation()); });
   connect(view_, &PlotView::PatternDragged, this, &CMainFrame::RefreshAll);
   SyncChecks();

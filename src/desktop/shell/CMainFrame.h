@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "data/UserMessages.h"
+#include "desktop/shell/ExportCommands.h"
 #include "session/CTessalyUnitDoc.h"
 
 class QDockWidget;
@@ -29,8 +30,9 @@ class TrendChartView;
 class CMainFrame : public QMainWindow {
   Q_OBJECT
  public:
+  // reportRunner writes the Word reports of an export; without one, no report is written.
   CMainFrame(session::CTessalyUnitDoc& doc, FilePrompts& prompts, data::UserMessages& messages,
-             QWidget* parent = nullptr);
+             ReportRunner reportRunner = {}, QWidget* parent = nullptr);
   ~CMainFrame() override;
 
   // The action of a command or an indicator toggle by its name ("ID_FILE_OPEN", "ID_XPD0").

@@ -114,6 +114,22 @@ TEST_F(ExportSequenceTest, LaterStepsRunAfterThePatternFiles) {
   EXPECT_TRUE(fs::exists(dir.path() / "PLN" / "ANT1X_0900_X_CO_P45_02TR1.pln"));  // the port table reached the writer
 }
 
+TEST_F(ExportSequenceTest, TheExportFolderMustExistAndGetsOneFinalSlash) {
+  const std::string folder = dir.path().string();
+  std::ofstream(dir.path() / "plain") << "a file, not a folder";
+  const struct {
+    std::string typed;
+    std::string accepted;
+  } cases[] = {
+      {folder, folder + "/"},
+      {folder + "/", folder + "/"},
+      {"", ""},
+      {folder + "/missing", ""},
+      {folder + "/plain", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(AcceptExportFolder(c.typed), c.accepted) << c.typed;
+}
+
 TEST_F(ExportSequenceTest, ChoicesAreStoredAsTrueOrFalseAndOnlyTheExactTextCounts) {
   data::CSettingsStore store((dir.path() / "Config.xml").string());
   ExportChoices choices;

@@ -12,9 +12,10 @@ void InitialiseTestDocument(session::CTessalyUnitDoc& doc, const std::string& pr
   session::LoadViewState(doc);
 }
 
-FrameFixture::FrameFixture(const std::string& programFolder) : doc(std::make_unique<session::CTessalyUnitDoc>(messages)) {
+FrameFixture::FrameFixture(const std::string& programFolder, desktop::ReportRunner reportRunner)
+    : doc(std::make_unique<session::CTessalyUnitDoc>(messages)) {
   InitialiseTestDocument(*doc, programFolder, work);
-  frame = std::make_unique<desktop::CMainFrame>(*doc, prompts, messages);
+  frame = std::make_unique<desktop::CMainFrame>(*doc, prompts, messages, std::move(reportRunner));
 }
 
 FrameFixture::~FrameFixture() {

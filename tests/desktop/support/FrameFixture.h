@@ -31,7 +31,7 @@ void InitialiseTestDocument(session::CTessalyUnitDoc& doc, const std::string& pr
 // A main window over a fresh document whose working folder is a temporary folder; the
 // program folder is the source tree (its "Config File" folder).
 struct FrameFixture {
-  explicit FrameFixture(const std::string& programFolder);
+  explicit FrameFixture(const std::string& programFolder, desktop::ReportRunner reportRunner = {});
   ~FrameFixture();
 
   QTemporaryDir work;
