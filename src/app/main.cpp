@@ -12,6 +12,7 @@
 #include "desktop/shell/CMainFrame.h"
 #include "desktop/shell/Prompts.h"
 #include "render/CommandIcons.h"
+#include "render/ReportExport.h"
 #include "session/DocumentSetup.h"
 
 int main(int argc, char** argv) {
@@ -49,7 +50,7 @@ int main(int argc, char** argv) {
   session::LoadViewState(doc);
 
   desktop::QtFilePrompts prompts;
-  desktop::CMainFrame frame(doc, prompts, messages);
+  desktop::CMainFrame frame(doc, prompts, messages, &render::RunReportExport);
   messages.SetParent(&frame);
   // Maximised; without a window manager to do it, the window takes the screen's free area.
   if (QScreen* screen = QGuiApplication::primaryScreen()) frame.resize(screen->availableGeometry().size());
