@@ -272,6 +272,9 @@ bool CWordOperate::InsertTable(int rows, int columns) {
   width->SetAttribute("w:w", "0");
   width->SetAttribute("w:type", "auto");
   properties->InsertNewChildElement("w:jc")->SetAttribute("w:val", "center");
+  XMLElement* look = properties->InsertNewChildElement("w:tblLook");  // the header row takes the style's first-row format
+  look->SetAttribute("w:val", "0420");
+  look->SetAttribute("w:firstRow", "1");
   XMLElement* grid = table->InsertNewChildElement("w:tblGrid");
   for (int c = 0; c < columns; ++c) grid->InsertNewChildElement("w:gridCol")->SetAttribute("w:w", columnTwips);
   std::vector<XMLElement*> cells;
