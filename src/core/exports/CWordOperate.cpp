@@ -91,9 +91,18 @@ std::size_t ReplaceInParagraph(XMLElement* paragraph, const std::string& find, c
   return at + replacement.size();
 }
 
-bool HasContent(const XMLElement* paragraph) {
-  for (const XMLElement* child = paragraph->FirstChildElement(); child; child = child->NextSiblingElement())
-    if (std::strcmp(child->Name(), "w:pPr") != 0) return true;
+// True when the paragraph shows anything: text, a picture, a break. A paragraph emptied by
+// a replacement keeps its empty runs and still counts as empty.
+bool HasContent(XMLElement* paragraph) {
+  std::vector<XMLElement*> nodes;
+  TextNodes(paragraph, nodes);
+  for (XMLElement* t : nodes)
+    if (*TextOf(t)) return true;
+  for (const char* name : {"w:drawing", "w:br", "w:tab", "w:fldChar", "w:sym"}) {
+    std::vector<XMLElement*> found;
+    Collect(paragraph, name, found);
+    if (!found.empty()) return true;
+  }
   return false;
 }
 
