@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "exports/TableOfContents.h"
 #include "exports/ZipPackage.h"
 
 namespace lumaret::exports {
@@ -289,12 +290,18 @@ bool CWordOperate::InsertTable(int rows, int columns) {
   std::vector<XMLElement*> cells;
   for (int r = 0; r < rows; ++r) {
     XMLElement* row = table->InsertNewChildElement("w:tr");
+    XMLElement* rowProperties = row->InsertNewChildElement("w:trPr");
+    rowProperties->InsertNewChildElement("w:cantSplit");
+    if (r == 0) rowProperties->InsertNewChildElement("w:tblHeader");  // repeated on each page
     for (int c = 0; c < columns; ++c) {
       XMLElement* cell = row->InsertNewChildElement("w:tc");
       XMLElement* cellWidth = cell->InsertNewChildElement("w:tcPr")->InsertNewChildElement("w:tcW");
       cellWidth->SetAttribute("w:w", columnTwips);
       cellWidth->SetAttribute("w:type", "dxa");
-      cells.push_back(cell->InsertNewChildElement("w:p"));
+      // Keeping every cell with the next keeps a table on one page where it fits.
+      XMLElement* paragraph = cell->InsertNewChildElement("w:p");
+      paragraph->InsertNewChildElement("w:pPr")->InsertNewChildElement("w:keepNext");
+      cells.push_back(paragraph);
     }
   }
   if (HasContent(paragraph_)) {
@@ -417,6 +424,7 @@ bool CWordOperate::InsertPictureData(const std::string& png) {
 
 bool CWordOperate::UpdateContents() {
   if (!RequireOpen()) return false;
+  if (!RebuildTableOfContents(body_)) return Fail("the table of contents field is malformed");
   auto settings = parts_.find(kSettingsPart);
   XMLDocument xml;
   if (settings == parts_.end() || !Parse(xml, settings->second))

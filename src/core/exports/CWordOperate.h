@@ -72,7 +72,8 @@ class CWordOperate {
   // scaled down to fit the text width: from a file, or from the bytes of a PNG image.
   bool InsertPicture(const std::string& pngPath);
   bool InsertPictureData(const std::string& png);
-  // Asks the word processor to refresh the fields (the table of contents) on opening.
+  // Fills the table of contents with the document's headings and asks the word processor
+  // to refresh the fields (page numbers among them) on opening.
   bool UpdateContents();
 
   // Writes the package under the path, which becomes the document's path.

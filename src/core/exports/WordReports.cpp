@@ -112,7 +112,7 @@ bool InsertPictures(CWordOperate& word, const std::string& folder, const Picture
       outcome.failed.push_back(path);
       continue;
     }
-    if (!word.InsertText(PictureCaption(++number, name)) || !word.InsertParagraph(1) ||
+    if (!word.SetParagraphStyle("Caption") || !word.InsertText(PictureCaption(++number, name)) || !word.InsertParagraph(1) ||
         !word.InsertPictureData(png) || !word.InsertParagraph(1))
       return false;
   }

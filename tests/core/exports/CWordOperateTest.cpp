@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -142,6 +143,32 @@ TEST_F(WordOperateTest, SavesUnderANewNameSavesInPlaceAndReopens) {
   const DocxPackage docx = Saved();
   EXPECT_EQ(BodyParagraphs(docx)[2], "Reopened");
   EXPECT_NE(docx.parts.at("word/settings.xml").find("<w:updateFields w:val=\"true\"/>"), std::string::npos);
+}
+
+// The contents list the headings once however often they are refreshed.
+TEST(WordOperateContents, ListsTheHeadingsWithPageReferences) {
+  test::TempDir dir;
+  const std::string saved = (dir.path() / "contents.docx").string();
+  CWordOperate word;
+  ASSERT_TRUE(word.OpenDocument(std::string(LUMARET_BUILT_CONFIG_DIR) + "template/TestReport02.docx"));
+  ASSERT_TRUE(word.FindAndReplace("InsertPicture3Here", "", kReplaceAll));
+  EXPECT_TRUE(word.SetParagraphStyle("Heading2"));
+  EXPECT_TRUE(word.InsertText("Port 1"));
+  EXPECT_TRUE(word.UpdateContents());
+  EXPECT_TRUE(word.UpdateContents());
+  ASSERT_TRUE(word.SaveAsDocument(saved));
+  const DocxPackage docx(saved);
+  std::vector<std::string> entries;
+  for (auto* style : test::AllOf(docx.Body(), "w:pStyle"))
+    if (const std::string id = style->Attribute("w:val"); id == "TOC1" || id == "TOC2") entries.push_back(id);
+  EXPECT_EQ(entries, (std::vector<std::string>{"TOC1", "TOC1", "TOC2"}));
+  EXPECT_EQ(test::AllOf(docx.Body(), "w:bookmarkStart").size(), 3u);
+  const std::string& body = docx.parts.at("word/document.xml");
+  EXPECT_NE(body.find("PAGEREF _TocLumaret9002"), std::string::npos);
+  std::map<std::string, int> fieldChars;
+  for (auto* c : test::AllOf(docx.Body(), "w:fldChar")) ++fieldChars[c->Attribute("w:fldCharType")];
+  // The contents field and one page reference per entry, each begun, separated and ended.
+  EXPECT_EQ(fieldChars, (std::map<std::string, int>{{"begin", 4}, {"separate", 4}, {"end", 4}}));
 }
 
 // Damaged packages are refused with a reason, never a crash; a failed save keeps the file.

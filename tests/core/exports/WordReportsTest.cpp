@@ -110,6 +110,9 @@ TEST_F(WordReportsTest, StandardReportHoldsOneHeadingAndTableSetPerGroupThenTheP
     EXPECT_TRUE(anyRed);  // the unset gain
     EXPECT_EQ(tables[0][0][1], "Gain\n(dBi)");
     EXPECT_NE(docx.parts.at("word/settings.xml").find("w:updateFields"), std::string::npos);
+    std::size_t groupEntries = 0;  // the contents list the group headings
+    for (auto* style : test::AllOf(docx.Body(), "w:pStyle")) groupEntries += std::string(style->Attribute("w:val")) == "TOC2";
+    EXPECT_EQ(groupEntries, groups.size());
   }
   EXPECT_TRUE(messages.shown.empty());
 }
