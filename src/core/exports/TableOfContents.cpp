@@ -12,9 +12,6 @@ namespace {
 
 using tinyxml2::XMLElement;
 
-constexpr const char* kBookmarkPrefix = "_TocLumaret";
-constexpr int kFirstBookmarkId = 9000;
-
 bool Named(const XMLElement* e, const char* name) { return std::strcmp(e->Name(), name) == 0; }
 
 const char* Attr(const XMLElement* e, const char* name) { return e->Attribute(name) ? e->Attribute(name) : ""; }
@@ -69,36 +66,17 @@ void SetStyle(XMLElement* paragraph, const char* style) {
 }
 
 struct Heading {
-  std::string text, bookmark;
+  std::string text;
   int level;
 };
 
-// Marks each heading of the body with a bookmark (replacing those of an earlier run).
-std::vector<Heading> MarkHeadings(XMLElement* body) {
+// The "Heading1" and "Heading2" paragraphs of the body that hold text, in order.
+std::vector<Heading> Headings(const XMLElement* body) {
   std::vector<Heading> headings;
-  for (XMLElement* p = body->FirstChildElement("w:p"); p; p = p->NextSiblingElement("w:p")) {
-    for (XMLElement* child = p->FirstChildElement(); child;) {
-      XMLElement* next = child->NextSiblingElement();
-      if ((Named(child, "w:bookmarkStart") && std::strncmp(Attr(child, "w:name"), kBookmarkPrefix, 11) == 0) ||
-          (Named(child, "w:bookmarkEnd") && child->IntAttribute("w:id") >= kFirstBookmarkId))
-        p->DeleteChild(child);
-      child = next;
-    }
+  for (const XMLElement* p = body->FirstChildElement("w:p"); p; p = p->NextSiblingElement("w:p")) {
     const std::string style = StyleOf(p);
     const int level = style == "Heading1" ? 1 : style == "Heading2" ? 2 : 0;
-    const std::string text = TextOf(p);
-    if (!level || text.empty()) continue;
-    const int id = kFirstBookmarkId + static_cast<int>(headings.size());
-    const std::string name = kBookmarkPrefix + std::to_string(id);
-    XMLElement* start = p->GetDocument()->NewElement("w:bookmarkStart");
-    start->SetAttribute("w:id", id);
-    start->SetAttribute("w:name", name.c_str());
-    if (XMLElement* properties = p->FirstChildElement("w:pPr"))
-      p->InsertAfterChild(properties, start);
-    else
-      p->InsertFirstChild(start);
-    p->InsertNewChildElement("w:bookmarkEnd")->SetAttribute("w:id", id);
-    headings.push_back({text, name, level});
+    if (std::string text = TextOf(p); level && !text.empty()) headings.push_back({std::move(text), level});
   }
   return headings;
 }
@@ -145,7 +123,7 @@ bool RebuildTableOfContents(XMLElement* body) {
   }
   if (!ended) return false;
 
-  const std::vector<Heading> headings = MarkHeadings(body);
+  const std::vector<Heading> headings = Headings(body);
   XMLElement* tail = first;
   std::vector<XMLElement*> after;  // what followed the field's end in its paragraph
   for (XMLElement* c = separate->NextSiblingElement(); c; c = c->NextSiblingElement()) after.push_back(c);
@@ -157,14 +135,6 @@ bool RebuildTableOfContents(XMLElement* body) {
     }
     SetStyle(tail, headings[i].level == 1 ? "TOC1" : "TOC2");
     AddText(tail, headings[i].text);
-    NewRun(tail)->InsertNewChildElement("w:tab");
-    AddFieldChar(tail, "begin");
-    XMLElement* instr = NewRun(tail)->InsertNewChildElement("w:instrText");
-    instr->SetText((" PAGEREF " + headings[i].bookmark + " \\h ").c_str());
-    instr->SetAttribute("xml:space", "preserve");
-    AddFieldChar(tail, "separate");
-    AddText(tail, "1");
-    AddFieldChar(tail, "end");
   }
   AddFieldChar(tail, "end");
   for (XMLElement* c : after) tail->InsertEndChild(c);

@@ -8,9 +8,8 @@ namespace lumaret::exports {
 
 // Fills the result of the body's table-of-contents field (the field whose instruction
 // starts with "TOC") with one entry per "Heading1" and "Heading2" paragraph, styled "TOC1"
-// and "TOC2", each with a page-number reference to a bookmark placed on its heading.
-// Word processors that refresh fields recompute it; those that do not still show the
-// entries. A body without such a field is left as it is; false when it is malformed.
+// and "TOC2". The page numbers are left to word processors that refresh fields (they
+// rebuild the whole list); those that do not still show the headings. A body without such a field is left as it is; false when it is malformed.
 bool RebuildTableOfContents(tinyxml2::XMLElement* body);
 
 }  // namespace lumaret::exports

