@@ -1,6 +1,7 @@
 # What `cmake --install` puts under the prefix, all in the component "Runtime":
 #   bin/lumaret, bin/lumaret-cli
-#   share/lumaret/Config File/       found by the program-folder rule (<exe folder>/../share/lumaret/)
+#   share/lumaret/Config File/       found by the program-folder rule (<exe folder>/../share/lumaret/),
+#                                    with the built Word templates in template/
 #   share/applications/lumaret.desktop
 #   share/icons/hicolor/scalable/apps/lumaret.svg and 64x64/apps/lumaret.png
 #   share/man/man1/lumaret.1.gz, lumaret-cli.1.gz
@@ -15,6 +16,9 @@ install(TARGETS lumaret lumaret-cli
 # <prefix>/share whatever CMAKE_INSTALL_DATADIR says.
 install(DIRECTORY "${CMAKE_SOURCE_DIR}/Config File"
         DESTINATION share/lumaret COMPONENT ${LUMARET_INSTALL_COMPONENT})
+# The Word report templates are built (cmake/ReportTemplates.cmake), not kept in the repository.
+install(FILES ${LUMARET_REPORT_TEMPLATES}
+        DESTINATION "share/lumaret/Config File/template" COMPONENT ${LUMARET_INSTALL_COMPONENT})
 
 install(FILES "${CMAKE_SOURCE_DIR}/dist/lumaret.desktop"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT ${LUMARET_INSTALL_COMPONENT})

@@ -18,7 +18,12 @@ usr="$work/root/usr"
 for f in bin/lumaret bin/lumaret-cli; do
   [ -x "$usr/$f" ] || fail "$f is not an installed executable"
 done
-diff -r "$src/Config File" "$usr/share/lumaret/Config File" || fail "share/lumaret/Config File/ differs from the repository's"
+# "Config File/" is the repository's plus the Word templates built into the build folder.
+diff -r -x template "$src/Config File" "$usr/share/lumaret/Config File" || fail "share/lumaret/Config File/ differs from the repository's"
+for t in "中文标准报告模板.docx" "Tarsel Pemblor K30682914 Antenna Test Report.docx" "TestReport02.docx"; do
+  cmp -s "$build/Config File/template/$t" "$usr/share/lumaret/Config File/template/$t" \
+    || fail "the report template $t is not installed as built"
+done
 
 desktop="$usr/share/applications/lumaret.desktop"
 for line in 'Name=Lumaret' 'Exec=lumaret %F' 'Icon=lumaret' 'Categories=Science;Engineering;'; do
