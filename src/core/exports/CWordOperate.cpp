@@ -25,7 +25,11 @@ constexpr const char* kContentTypesPart = "[Content_Types].xml";
 constexpr const char* kImageRelationship = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/image";
 constexpr long kEmuPerPixel = 9525;  // at 96 dpi
 constexpr long kEmuPerTwip = 635;
-constexpr long kDefaultTextWidthTwips = 9026;  // A4 less 1 inch margins
+constexpr long kDefaultTextWidthTwips = 9026;   // A4 less 1 inch margins
+constexpr long kDefaultTextHeightTwips = 13958; // the same, upright
+// A picture takes at most this share of the text height, so that two pictures with their
+// captions share a page.
+constexpr double kPictureHeightShare = 0.42;
 
 std::string Print(const XMLDocument& xml) {
   tinyxml2::XMLPrinter printer(nullptr, true);
@@ -261,13 +265,16 @@ bool CWordOperate::SetParagraphStyle(const std::string& styleId) {
   return true;
 }
 
-long CWordOperate::TextWidthEmu() const {
+long CWordOperate::TextWidthEmu() const { return TextExtentEmu(true); }
+
+long CWordOperate::TextExtentEmu(bool width) const {
   const XMLElement* section = body_->FirstChildElement("w:sectPr");
   const XMLElement* size = section ? section->FirstChildElement("w:pgSz") : nullptr;
   const XMLElement* margins = section ? section->FirstChildElement("w:pgMar") : nullptr;
-  long twips = kDefaultTextWidthTwips;
+  long twips = width ? kDefaultTextWidthTwips : kDefaultTextHeightTwips;
   if (size && margins)
-    twips = size->IntAttribute("w:w") - margins->IntAttribute("w:left") - margins->IntAttribute("w:right");
+    twips = width ? size->IntAttribute("w:w") - margins->IntAttribute("w:left") - margins->IntAttribute("w:right")
+                  : size->IntAttribute("w:h") - margins->IntAttribute("w:top") - margins->IntAttribute("w:bottom");
   return std::max(twips, 1440L) * kEmuPerTwip;
 }
 
@@ -392,10 +399,11 @@ bool CWordOperate::InsertPictureData(const std::string& png) {
   std::string relationshipId;
   if (!AddImagePart(png, relationshipId)) return false;
   long cx = width * kEmuPerPixel, cy = height * kEmuPerPixel;
-  if (const long limit = TextWidthEmu(); cx > limit) {
-    cy = static_cast<long>(static_cast<double>(cy) * static_cast<double>(limit) / static_cast<double>(cx));
-    cx = limit;
-  }
+  const double widthLimit = static_cast<double>(TextWidthEmu());
+  const double heightLimit = kPictureHeightShare * static_cast<double>(TextExtentEmu(false));
+  const double scale = std::min({1.0, widthLimit / static_cast<double>(cx), heightLimit / static_cast<double>(cy)});
+  cx = static_cast<long>(static_cast<double>(cx) * scale);
+  cy = static_cast<long>(static_cast<double>(cy) * scale);
   const std::string id = std::to_string(nextDrawingId_++);
   const std::string extent = "cx=\"" + std::to_string(cx) + "\" cy=\"" + std::to_string(cy) + "\"";
   const std::string drawing =

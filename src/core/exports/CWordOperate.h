@@ -91,6 +91,7 @@ class CWordOperate {
   tinyxml2::XMLElement* NewParagraphAfter(tinyxml2::XMLElement* node);
   tinyxml2::XMLElement* NewRun();
   long TextWidthEmu() const;
+  long TextExtentEmu(bool width) const;  // the text width, or the text height
   bool AddImagePart(const std::string& png, std::string& relationshipId);
 
   std::string path_;

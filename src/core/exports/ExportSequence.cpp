@@ -1,5 +1,7 @@
 #include "exports/ExportSequence.h"
 
+#include <map>
+
 #include <filesystem>
 #include <system_error>
 
@@ -154,7 +156,14 @@ ExportResult RunExportSequence(analysis::AnalysisDocument& doc, const ExportRequ
   context.exportFolder = result.folders.exportFolder;
   context.info = ToExportSettings(request.patternInformation);
   context.plnChosen = request.choices.pln;
+  // The pattern writers rewrite name fields for the names they give their files (lower-case
+  // port extension and polarization, say); the later steps and the programs go on with the
+  // names as read, so that a port's cuts stay in one result group.
+  std::map<std::string, decltype(data::PatternFile::nameFields)> namesAsRead;
+  for (const auto& [key, record] : doc.patterns) namesAsRead.emplace(key, record.nameFields);
   WritePatternFiles(doc, request.choices, context, status);
+  for (auto& [key, record] : doc.patterns)
+    if (const auto it = namesAsRead.find(key); it != namesAsRead.end()) record.nameFields = it->second;
   status.Status("Export finished!");
 
   if (later.spreadsheets) later.spreadsheets(doc, request, result.folders, context);

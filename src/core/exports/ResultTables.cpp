@@ -134,7 +134,9 @@ class TableBuilder {
     }
     const float value = column.value(r);
     if (data::IsUnset(value) || !std::isfinite(value)) return Missing();
-    return {Format("%.2f", static_cast<double>(value * column.scale)), 1};
+    std::string text = Format("%.2f", static_cast<double>(value * column.scale));
+    if (text == "-0.00") text = "0.00";  // a level a hair below 0 dB reads as 0, not "-0"
+    return {text, 1};
   }
 
  private:

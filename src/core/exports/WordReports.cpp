@@ -192,7 +192,9 @@ data::Result WritePatternCollection(const analysis::AnalysisDocument& doc, const
   if (done) {
     ReplaceTitlePlaceholders(word, doc);
     word.FindAndReplace(kTablesPlaceholder, "", kReplaceAll);  // this report has no tables
-    done = InsertPictures(word, ReportPictureFolder(folders), toPng, outcome) && word.SaveDocument();
+    // Its contents list the pictures' heading too, filled now as in the standard report.
+    done = InsertPictures(word, ReportPictureFolder(folders), toPng, outcome) && word.UpdateContents() &&
+           word.SaveDocument();
   }
   const std::string reason = word.LastError();
   word.CloseDocument();

@@ -54,6 +54,8 @@ TEST_F(ExportSequenceTest, WritersRunInTheirOrderWithStatusTexts) {
   for (const char* folder : {"PLN", "MSI", "TMVMSI", "XML", "TXT"})
     EXPECT_FALSE(fs::is_empty(dir.path() / folder)) << folder;
   EXPECT_EQ(result.outcome.written.size(), 5u);
+  // The writers' lower-cased name texts do not outlive the pattern steps.
+  for (const auto& [key, record] : doc.patterns) EXPECT_EQ(record.nameFields[6], "P1") << key;
 }
 
 TEST_F(ExportSequenceTest, StopsBeforeAnythingWithoutDataOrConfigurationFolder) {

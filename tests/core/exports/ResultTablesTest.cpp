@@ -83,6 +83,7 @@ TEST_F(ResultTableTest, FillsEachTableFromItsKindOfCut) {
   coh.roundness = 1.0f;
   coh.spr = 0.0123f;
   coh.thp[1] = 2.5f;
+  coh.hpeak.fMag = -0.001f;  // "%.2f" would give "-0.00"
   Add("P1_p45_h_cr_2_0_900").xpdX = 21.0f;
   data::PerformanceResult& coe = Add("P1_p45_e_co_2_0_900");
   coe.vbw = 7.0f;
@@ -105,6 +106,7 @@ TEST_F(ResultTableTest, FillsEachTableFromItsKindOfCut) {
       {"SPR(60\xC2\xB0)\n u/s(%)", {"1.23/1"}}, {"SS 30\xC2\xB0~90\xC2\xB0\n(dB)", {"-18.25/1"}},
       {"SS 0\xC2\xB0~20\xC2\xB0\n(dB)", {"-/0"}}, {"HBW 10dB\n(\xC2\xB0)", {"-/0"}},
       {"Roundness\n(dB)", {}},              {"SS \xC2\xB0~\xC2\xB0\n(dB)", {}},
+      {"H-Max Level\n(dB)", {"0.00/1"}},
   };
   for (const auto& c : cases) EXPECT_EQ(Cells(groups[0], c.header), c.cells) << c.header;
   EXPECT_EQ(Headers(groups[0]).front(), "Gain\n(dBi)");
