@@ -107,6 +107,15 @@ set +e; run export -q --config-folder conf --to c --msi "$src/samples" 2>"$work/
 [[ $code -eq 2 ]] || fail "configuration folder: exit $code"
 grep -q "Configuration folder hierarchy error。" "$work/err" || fail "hierarchy message missing"
 
+# A configuration folder without the report templates: the report is not made, the end
+# text counts it and the exit status says so; the pictures are still written.
+mkdir -p "bare/Config File" && cp "$src/Config File/Config.xml" "bare/Config File/"
+set +e; run export -q --config-folder "bare/Config File" --to w --word1 "$src/samples" 2>"$work/err"; code=$?; set -e
+[[ $code -eq 2 ]] || fail "report without template: exit $code"
+grep -q "Data Export Error！" "$work/err" || fail "template copy failure not shown: $(cat "$work/err")"
+grep -q "Export finished, but 1 file(s) could not be written." "$work/err" || fail "report failure not counted"
+[[ -n "$(ls w/report/RelBmps)" ]] || fail "no report pictures"
+
 # save-exact writes every loaded file under its own name.
 run save-exact -q --to exact "$src/samples" || fail "save-exact"
 loaded=$(find "$src/samples" -name "*.cm" -o -name "*.msi" | wc -l)
