@@ -20,10 +20,6 @@
 using namespace lumaret;
 using session::CaptureMode;
 
-namespace {
-
-}  // namespace
-
 class ScreenshotCommandsTest : public QObject {
   Q_OBJECT
 
