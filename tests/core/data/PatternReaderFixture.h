@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "session/CTessalyUnitDoc.h"
-#include "session/CTessalyUnitDoc.h"
 #include "data/PatternFileReader.h"
 #include "data/UserMessages.h"
 #include "support/TempDir.h"

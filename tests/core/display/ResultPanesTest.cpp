@@ -7,6 +7,7 @@
 #include "session/CTessalyUnitDoc.h"
 #include "display/AllResultsGrid.h"
 #include "display/CurrentResults.h"
+#include "support/CutBuilder.h"
 
 using namespace lumaret;
 using namespace lumaret::display;
@@ -16,7 +17,7 @@ using Lines = std::vector<std::string>;
 namespace {
 
 // A campaign folder whose name carries the antenna type (field 2) and date (field 3).
-constexpr const char* kFolder = "/lab/1700_2200_ant65_20261206_a_b/";
+constexpr const char* kFolder = "/lab/1700_2200_ant65_20261206_a_b";
 
 class ResultPanes : public ::testing::Test {
  protected:
@@ -25,18 +26,9 @@ class ResultPanes : public ::testing::Test {
     doc.vPara.gainCut.gainCut = 0;
   }
 
-  // Loads a split-cut file "p1_p45_<plane>_<component>_x_y_z.msi" with its name fields.
+  // Loads a split-cut file "p1_p45_<plane>_<component>_x_y_z.msi" without points.
   data::PatternFile& Load(const std::string& plane, const std::string& component) {
-    const std::string name = "p1_p45_" + plane + "_" + component + "_x_y_z.msi";
-    data::PatternFile& f = doc.LookUpOrCreate(kFolder + name);
-    f.key = data::ToKey(kFolder + name);
-    f.fileName = name;
-    const std::string folderParts[] = {"1700", "2200", "ant65", "20261206", "a", "b"};
-    for (int i = 0; i < 6; ++i) f.nameFields[i] = folderParts[i];
-    const std::string nameParts[] = {"p1", "p45", plane, component, "x", "y", "z"};
-    for (int i = 0; i < 7; ++i) f.nameFields[6 + i] = nameParts[i];
-    f.kind = data::ClassifyCut(f.nameFields);
-    return f;
+    return test::AddSplitCut(doc.patterns, kFolder, "p1_p45_" + plane + "_" + component + "_x_y_z.msi", {});
   }
 
   data::RecordingMessages messages;

@@ -3,16 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "session/CTessalyUnitDoc.h"
-#include "session/CTessalyUnitDoc.h"
 #include "data/UserMessages.h"
 #include "exports/ExportContext.h"
 #include "support/CutBuilder.h"
+#include "support/FileText.h"
 #include "support/TempDir.h"
 
 namespace lumaret::test {
@@ -62,14 +60,10 @@ class WriterFixture : public ::testing::Test {
   }
 
   data::PatternFile& Add(const std::string& fileName, data::PointSequence points) {
-    data::PatternFile file = SplitCutFile(kFolder, fileName, std::move(points));
-    return doc.patterns[file.key] = std::move(file);
+    return AddSplitCut(doc.patterns, kFolder, fileName, std::move(points));
   }
 
-  std::string Read(const std::string& relative) const {
-    std::ifstream in(dir.path() / relative, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
+  std::string Read(const std::string& relative) const { return FileText((dir.path() / relative).string()); }
 
   data::RecordingMessages messages;
   session::CTessalyUnitDoc doc{messages};

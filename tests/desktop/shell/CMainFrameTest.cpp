@@ -14,7 +14,6 @@
 #include "desktop/shell/CMainFrame.h"
 #include "desktop/shell/Commands.h"
 #include "desktop/shell/FileListPane.h"
-#include "desktop/shell/Prompts.h"
 #include "session/DisplayedFiles.h"
 #include "desktop/support/FrameFixture.h"
 
@@ -23,27 +22,6 @@ using namespace lumaret;
 namespace {
 
 const QString kCampaign = LUMARET_SOURCE_DIR "/samples/1700_2200_ANTX65_20261206_A_B";
-
-// Answers every file dialog with the prepared paths.
-class ScriptedPrompts : public desktop::FilePrompts {
- public:
-  QStringList files;
-  QString file;
-  QStringList OpenFiles(QWidget*, const QString&, const QString& filter) override {
-    lastFilter = filter;
-    return files;
-  }
-  QString OpenFile(QWidget*, const QString&, const QString& filter) override {
-    lastFilter = filter;
-    return file;
-  }
-  QString SaveFile(QWidget*, const QString&, const QString& filter) override {
-    lastFilter = filter;
-    return file;
-  }
-  QString ExistingFolder(QWidget*, const QString&) override { return {}; }
-  QString lastFilter;
-};
 
 }  // namespace
 
@@ -54,19 +32,15 @@ class CMainFrameTest : public QObject {
   void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
   void init() {
-    work = std::make_unique<QTemporaryDir>();
-    messages = std::make_unique<data::RecordingMessages>();
-    doc = std::make_unique<session::CTessalyUnitDoc>(*messages);
-    test::InitialiseTestDocument(*doc, LUMARET_SOURCE_DIR "/", *work);
-    frame = std::make_unique<desktop::CMainFrame>(*doc, prompts, *messages);
+    f = std::make_unique<test::FrameFixture>(LUMARET_SOURCE_DIR "/");
+    doc = f->doc.get();
+    frame = f->frame.get();
+    messages = &f->messages;
     files = frame->findChild<desktop::FileListPane*>("CDlgFileList");
     QVERIFY(files);
   }
 
-  void cleanup() {
-    frame.reset();
-    doc.reset();
-  }
+  void cleanup() { f.reset(); }
 
   void openingFillsTheListAndAClickShowsTheFileWithItsPartner() {
     OpenCampaign();
@@ -117,9 +91,12 @@ class CMainFrameTest : public QObject {
     QVERIFY(session::DisplayedFiles(*doc).empty());
   }
 
+  // Every command is enabled, and every tool-bar command has its picture.
   void everyCommandIsEnabled() {
-    for (const desktop::CommandSpec& command : desktop::CommandTable())
+    for (const desktop::CommandSpec& command : desktop::CommandTable()) {
       QVERIFY2(frame->Action(command.name)->isEnabled(), std::string(command.name).c_str());
+      QVERIFY2(command.icon.empty() || !frame->Action(command.name)->icon().isNull(), std::string(command.name).c_str());
+    }
     QVERIFY(frame->findChild<QObject*>("CAP"));
   }
 
@@ -143,7 +120,7 @@ class CMainFrameTest : public QObject {
     QVERIFY(broken.open(QIODevice::WriteOnly));
     broken.write("NAME x\nFREQUENCY abc\nHORIZONTAL 2\n0 1\n");
     broken.close();
-    QSignalSpy finished(frame.get(), &desktop::CMainFrame::OpenFinished);
+    QSignalSpy finished(frame, &desktop::CMainFrame::OpenFinished);
     frame->OpenPaths({folder}, true);
     QVERIFY(finished.wait(20000));
     QCOMPARE(files->rowCount(), 1);
@@ -153,11 +130,11 @@ class CMainFrameTest : public QObject {
 
  private:
   void OpenCampaign() {
-    prompts.files = {kCampaign};
-    QSignalSpy finished(frame.get(), &desktop::CMainFrame::OpenFinished);
+    f->prompts.files = {kCampaign};
+    QSignalSpy finished(frame, &desktop::CMainFrame::OpenFinished);
     frame->Action("ID_FILE_OPEN")->trigger();
     QVERIFY(finished.wait(20000));
-    QVERIFY(prompts.lastFilter.contains("*.cm *.CM"));
+    QVERIFY(f->prompts.lastFilter.contains("*.cm *.CM"));
   }
 
   int RowOf(const QString& fileName) {
@@ -172,11 +149,10 @@ class CMainFrameTest : public QObject {
     QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(files->item(row, 0)).center());
   }
 
-  std::unique_ptr<QTemporaryDir> work;
-  ScriptedPrompts prompts;
-  std::unique_ptr<data::RecordingMessages> messages;
-  std::unique_ptr<session::CTessalyUnitDoc> doc;
-  std::unique_ptr<desktop::CMainFrame> frame;
+  std::unique_ptr<test::FrameFixture> f;
+  data::RecordingMessages* messages = nullptr;
+  session::CTessalyUnitDoc* doc = nullptr;
+  desktop::CMainFrame* frame = nullptr;
   desktop::FileListPane* files = nullptr;
 };
 

@@ -6,15 +6,11 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
 #include <filesystem>
 
-#include "data/UserMessages.h"
-#include "desktop/shell/CMainFrame.h"
 #include "desktop/shell/ProcessingCommands.h"
-#include "desktop/shell/Prompts.h"
 #include "desktop/support/FrameFixture.h"
 #include "desktop/support/ModalDialogs.h"
 #include "session/DisplayedFiles.h"

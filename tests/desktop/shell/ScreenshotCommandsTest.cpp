@@ -1,28 +1,19 @@
 // Screenshots: the picture size of each capture mode, the bitmap file, the command's
 // file names in the picture folder, and the two settings commands.
-#include <QButtonGroup>
 #include <QDialog>
 #include <QDir>
 #include <QImageReader>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include "data/UserMessages.h"
-#include "desktop/shell/CMainFrame.h"
-#include "desktop/shell/Prompts.h"
 #include "desktop/shell/ScreenshotCommands.h"
 #include "desktop/support/FrameFixture.h"
 #include "desktop/support/ModalDialogs.h"
 
 using namespace lumaret;
 using session::CaptureMode;
-
-namespace {
-
-}  // namespace
 
 class ScreenshotCommandsTest : public QObject {
   Q_OBJECT

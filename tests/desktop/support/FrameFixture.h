@@ -9,18 +9,22 @@
 
 namespace lumaret::test {
 
-// Answers every folder picker with the prepared folder (and remembers the title); the
-// file pickers answer nothing.
-class FolderPrompts : public desktop::FilePrompts {
+// Answers every picker with the prepared paths and remembers the last title and filter.
+class ScriptedPrompts : public desktop::FilePrompts {
  public:
-  QString folder;
-  QString lastTitle;
-  QStringList OpenFiles(QWidget*, const QString&, const QString&) override { return {}; }
-  QString OpenFile(QWidget*, const QString&, const QString&) override { return {}; }
-  QString SaveFile(QWidget*, const QString&, const QString&) override { return {}; }
-  QString ExistingFolder(QWidget*, const QString& title) override {
+  QStringList files;  // for OpenFiles
+  QString file;       // for OpenFile and SaveFile
+  QString folder;     // for ExistingFolder
+  QString lastTitle, lastFilter;
+  QStringList OpenFiles(QWidget*, const QString& t, const QString& f) override { Asked(t, f); return files; }
+  QString OpenFile(QWidget*, const QString& t, const QString& f) override { Asked(t, f); return file; }
+  QString SaveFile(QWidget*, const QString& t, const QString& f) override { Asked(t, f); return file; }
+  QString ExistingFolder(QWidget*, const QString& t) override { Asked(t, {}); return folder; }
+
+ private:
+  void Asked(const QString& title, const QString& filter) {
     lastTitle = title;
-    return folder;
+    lastFilter = filter;
   }
 };
 
@@ -35,7 +39,7 @@ struct FrameFixture {
   ~FrameFixture();
 
   QTemporaryDir work;
-  FolderPrompts prompts;
+  ScriptedPrompts prompts;
   data::RecordingMessages messages;
   std::unique_ptr<session::CTessalyUnitDoc> doc;
   std::unique_ptr<desktop::CMainFrame> frame;
