@@ -15,6 +15,7 @@
 #include "data/ProgramFolder.h"
 #include "desktop/dialogs/CDlgPatternFilesInfo.h"
 #include "desktop/dialogs/DialogButtons.h"
+#include "desktop/dialogs/FolderPathRow.h"
 #include "desktop/shell/Prompts.h"
 
 namespace lumaret::desktop {
@@ -57,13 +58,7 @@ CDlgDataExport::CDlgDataExport(const data::PatternSet& patterns, data::CSettings
 
   path_ = new QLineEdit(ToQt(previous.exportFolder), this);
   path_->setObjectName("IDC_EDIT_PATH");
-  auto* browse = new QPushButton("Path of Report...", this);
-  browse->setObjectName("IDC_BUTTON_PATH");
-  browse->setAutoDefault(false);
-  connect(browse, &QPushButton::clicked, this, &CDlgDataExport::Browse);
-  auto* pathRow = new QHBoxLayout;
-  pathRow->addWidget(path_, 1);
-  pathRow->addWidget(browse);
+  QHBoxLayout* pathRow = FolderPathRow(this, path_, "Path of Report...", "IDC_BUTTON_PATH", prompts_, true);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(BuildFileList(patterns), 1);
@@ -138,12 +133,6 @@ exports::ExportChoices CDlgDataExport::CheckedChoices() const {
   exports::ExportChoices choices;
   for (const exports::ExportChoiceKey& c : exports::ExportChoiceKeys()) choices.*c.member = boxes_.at(c.key)->isChecked();
   return choices;
-}
-
-void CDlgDataExport::Browse() {
-  const QString folder = prompts_.ExistingFolder(this, QString::fromUtf8("选择数据导入目录："));
-  if (folder.isEmpty()) return;
-  path_->setText(ToQt(data::WithTrailingSlash(FromQt(folder))));
 }
 
 void CDlgDataExport::accept() {

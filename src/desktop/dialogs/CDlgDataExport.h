@@ -39,7 +39,6 @@ class CDlgDataExport : public QDialog {
   QTableWidget* BuildFileList(const data::PatternSet& patterns);
   void ShowChoices(const exports::ExportChoices& choices);
   exports::ExportChoices CheckedChoices() const;
-  void Browse();
 
   data::CSettingsStore& settings_;
   FilePrompts& prompts_;

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "desktop/dialogs/DialogButtons.h"
+#include "desktop/dialogs/FolderPathRow.h"
 #include "desktop/dialogs/SetupControls.h"
 #include "desktop/shell/Prompts.h"
 #include "session/AuxiliarySetup.h"
@@ -23,22 +24,10 @@ CDlgOpenConfig::CDlgOpenConfig(analysis::AnalysisDocument& doc, FilePrompts& pro
   folder_ = new QLineEdit(ToQt(doc_.envelopeFolder), this);
   folder_->setObjectName("IDC_EDIT_OPEN_CONFIG");
   folder_->setMinimumWidth(360);
-  auto* browse = new QPushButton("Browse...", this);
-  browse->setObjectName("IDC_BUTTON_BROWSE");
-  connect(browse, &QPushButton::clicked, this, &CDlgOpenConfig::Browse);
-
-  auto* row = new QHBoxLayout;
-  row->addWidget(folder_, 1);
-  row->addWidget(browse);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel("Envelope folder:", this));
-  layout->addLayout(row);
+  layout->addLayout(FolderPathRow(this, folder_, "Browse...", "IDC_BUTTON_BROWSE", prompts_, false));
   layout->addWidget(OkCancelButtons(this));
-}
-
-void CDlgOpenConfig::Browse() {
-  const QString chosen = prompts_.ExistingFolder(this, QString::fromUtf8("选择数据导入目录："));
-  if (!chosen.isEmpty()) folder_->setText(chosen);
 }
 
 void CDlgOpenConfig::accept() {

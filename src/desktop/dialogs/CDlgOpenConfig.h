@@ -25,7 +25,6 @@ class CDlgOpenConfig : public QDialog {
   void accept() override;
 
  private:
-  void Browse();
 
   analysis::AnalysisDocument& doc_;
   FilePrompts& prompts_;

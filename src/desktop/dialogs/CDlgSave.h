@@ -27,7 +27,6 @@ class CDlgSave : public QDialog {
   void accept() override;
 
  private:
-  void Browse();
 
   const analysis::AnalysisDocument& doc_;
   FilePrompts& prompts_;
