@@ -2,19 +2,7 @@
 # `lumaret-cli export --all` on the bundled samples writes every output, and LibreOffice
 # Writer reads both reports: each converts to PDF, the standard report with its tables and
 # pictures (at least 3 pages), in English and in Chinese.
-set -euo pipefail
-cli=$1
-src=$2
-command -v soffice >/dev/null || { echo "soffice is not installed: skipped"; exit 77; }
-work=$(mktemp -d)
-trap 'rm -rf "$work" /tmp/lo-word_reports' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-mkdir -p "$work/settings"
-cd "$work"
-convert_pdf() {
-  soffice --headless -env:UserInstallation=file:///tmp/lo-word_reports --convert-to pdf --outdir pdf "$@" \
-    >soffice.log 2>&1 || fail "soffice: $(cat soffice.log)"
-}
+source "$(dirname "$0")/office-common.bash"
 pages() { pdfinfo "$1" | awk '/^Pages:/ {print $2}'; }
 
 "$cli" export -q --settings-dir "$work/settings" --to out --all "$src/samples" 2>err || fail "export --all: $(cat err)"
@@ -27,12 +15,12 @@ report1="out/report/Antenna test report of ANTX65.docx"
 report2="out/report/Tarsel_Test_Report2.docx"
 [[ -f "$report1" && -f "$report2" ]] || fail "reports missing: $(ls out/report)"
 
-convert_pdf "$report1" "$report2"
-p1=$(pages "pdf/Antenna test report of ANTX65.pdf")
-p2=$(pages "pdf/Tarsel_Test_Report2.pdf")
+office_convert pdf "$report1" "$report2"
+p1=$(pages "conv/Antenna test report of ANTX65.pdf")
+p2=$(pages "conv/Tarsel_Test_Report2.pdf")
 [[ ${p1:-0} -ge 3 ]] || fail "standard report has ${p1:-no} pages"
 [[ ${p2:-0} -ge 2 ]] || fail "pattern collection has ${p2:-no} pages"
-text=$(pdftotext "pdf/Antenna test report of ANTX65.pdf" -)
+text=$(pdftotext "conv/Antenna test report of ANTX65.pdf" -)
 for expected in "ANTX65" "Port：P1, Polarization：+45, Tilt：4" "Gain" "(1)" "1940"; do
   grep -qF "$expected" <<<"$text" || fail "standard report lacks \"$expected\""
 done
@@ -40,10 +28,10 @@ for placeholder in KQM572914 30481259637702000046 InsertPicture1Here InsertPictu
   ! grep -qF "$placeholder" <<<"$text" || fail "placeholder $placeholder left in the standard report"
 done
 
-rm -rf out pdf
+rm -rf out conv
 "$cli" export -q --settings-dir "$work/settings" --to out --word1 --lang zh "$src/samples" 2>err ||
   fail "export --word1 --lang zh: $(cat err)"
-convert_pdf "out/report/ANTX65天线测试报告.docx"
-text=$(pdftotext "pdf/ANTX65天线测试报告.pdf" -)
+office_convert pdf "out/report/ANTX65天线测试报告.docx"
+text=$(pdftotext "conv/ANTX65天线测试报告.pdf" -)
 grep -qF "端口：P1, 极化：+45, 下倾角：4" <<<"$text" || fail "Chinese report lacks its group caption"
 echo "office reports: both reports read by LibreOffice Writer ($p1 and $p2 pages)"

@@ -2,22 +2,13 @@
 # LibreOffice Calc reads the two workbooks that `lumaret-cli export` writes for the
 # bundled samples: each converts to .ods, and the converted sheets hold our sheet names
 # and our numbers as numbers (the angle grid, the frequencies, the indicator values).
-set -euo pipefail
-cli=$1
-src=$2
-command -v soffice >/dev/null || { echo "soffice is not installed: skipped"; exit 77; }
-work=$(mktemp -d)
-trap 'rm -rf "$work" /tmp/lo-xlsx_workbooks' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-mkdir -p "$work/settings"
-cd "$work"
+source "$(dirname "$0")/office-common.bash"
 
 "$cli" export -q --settings-dir "$work/settings" --to out --xlsx-data --xlsx-result "$src/samples" 2>err ||
   fail "export: $(cat err)"
 books=(out/report/*.xlsx)
 [[ ${#books[@]} -eq 2 ]] || fail "two workbooks expected: ${books[*]}"
-soffice --headless -env:UserInstallation=file:///tmp/lo-xlsx_workbooks --convert-to ods --outdir conv \
-  "${books[@]}" >soffice.log 2>&1 || fail "soffice: $(cat soffice.log)"
+office_convert ods "${books[@]}"
 
 python3 - conv <<'PY'
 import glob, os, sys, zipfile
