@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <unordered_set>
 
 #include "data/DiagnosticLog.h"
 #include "exports/OutputFile.h"
@@ -54,9 +55,10 @@ lxw_format* SheetFiller::FormatFor(const std::string& text) {
 
 std::vector<const data::PatternFile*> RecordsInKeyOrder(const data::PatternSet& patterns,
                                                         const std::vector<std::string>& keys) {
+  const std::unordered_set<std::string> wanted(keys.begin(), keys.end());
   std::vector<const data::PatternFile*> records;
   for (const auto& [key, record] : patterns)
-    if (std::find(keys.begin(), keys.end(), key) != keys.end()) records.push_back(&record);
+    if (wanted.count(key) != 0) records.push_back(&record);
   return records;
 }
 
